@@ -1,0 +1,24 @@
+#include <QApplication>
+#include <QLocale>
+#include <clocale>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "common/german_locale.h"
+
+namespace {
+bool g_german = false;
+}
+
+bool german_locale_active() { return g_german; }
+
+int main(int argc, char** argv) {
+  // Test discovery runs the binary at build time without the test environment.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  // Number texts must not depend on the process locale: run every test under a German one.
+  g_german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+// Relative comparison for reference values: |actual - expected| <= rel * |expected|.
+inline ::testing::AssertionResult RelNear(long double actual, long double expected, long double rel = 1e-6L) {
+  const long double diff = std::fabs(actual - expected);
+  if (diff <= rel * std::fabs(expected) || (expected == 0 && diff <= rel)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "actual " << static_cast<double>(actual) << " differs from expected "
+                                       << static_cast<double>(expected) << " by more than " << static_cast<double>(rel)
+                                       << " (relative)";
+}
