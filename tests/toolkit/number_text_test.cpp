@@ -1,0 +1,157 @@
+#include "toolkit/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/german_locale.h"
+#include "common/tolerance.h"
+#include "platform/float_error.h"
+#include "toolkit/real48.h"
+
+namespace {
+std::string S(const QString& text) { return text.toStdString(); }
+}  // namespace
+
+// Every other test here proves locale independence only when this one passes.
+TEST(NumberTextLocale, TestsRunUnderGermanLocale) { ASSERT_TRUE(german_locale_active()); }
+
+TEST(Trimme, RemovesOnlyBlanks) {
+  EXPECT_EQ(S(Trimme("  1,5 ")), "1,5");
+  EXPECT_EQ(S(Trimme("    ")), "");
+  EXPECT_EQ(S(Trimme("\t1 ")), "\t1");
+}
+
+TEST(FormatiereFestkomma, ThreeDecimalsWholeNumbersWithout) {
+  EXPECT_EQ(S(Formatiere_Festkomma(5)), "5");
+  EXPECT_EQ(S(Formatiere_Festkomma(0.5L)), "0.500");
+  EXPECT_EQ(S(Formatiere_Festkomma(12.3456L)), "12.346");
+  EXPECT_EQ(S(Formatiere_Festkomma(-2)), "-2");
+  EXPECT_EQ(S(Formatiere_Festkomma(1000)), "1000");
+  EXPECT_EQ(S(Formatiere_Festkomma(0)), "0");
+  EXPECT_EQ(S(Formatiere_Festkomma(-0.0L)), "0");
+}
+
+TEST(FormatiereFestkomma, SmallValuesKeepTheirDecimals) {
+  EXPECT_EQ(S(Formatiere_Festkomma(0.0004L)), "0.000");
+  EXPECT_EQ(S(Formatiere_Festkomma(-0.0004L)), "0.000");
+}
+
+TEST(FormatiereFestkomma, RoundsHalfAwayFromZeroOnTheDecimalValue) {
+  EXPECT_EQ(S(Formatiere_Festkomma(2.0005L)), "2.001");
+  EXPECT_EQ(S(Formatiere_Festkomma(-2.0005L)), "-2.001");
+  EXPECT_EQ(S(Formatiere_Festkomma(0.0005L)), "0.001");
+  EXPECT_EQ(S(Formatiere_Festkomma(999.9996L)), "1000");
+  EXPECT_EQ(S(Formatiere_Festkomma(9.9995L)), "10");
+  EXPECT_EQ(S(Formatiere_Festkomma(real48(0.1L))), "0.100");
+  EXPECT_EQ(S(Formatiere_Festkomma(real48(1.0L / 3))), "0.333");
+  // More digits than a real holds: the rest are zeros, no exponent.
+  EXPECT_EQ(S(Formatiere_Festkomma(1.5e20L)), "150000000000000000000");
+  EXPECT_THROW(Formatiere_Festkomma(1.0L / 0.0L), FloatError);
+}
+
+TEST(FormatiereWert, PlainRange) {
+  EXPECT_EQ(S(Formatiere_Wert(1500)), "1500");
+  EXPECT_EQ(S(Formatiere_Wert(12.5L)), "12.500");
+  EXPECT_EQ(S(Formatiere_Wert(10)), "10");
+  EXPECT_EQ(S(Formatiere_Wert(0.5L)), "0.50000");
+  EXPECT_EQ(S(Formatiere_Wert(1)), "1.00000");
+  EXPECT_EQ(S(Formatiere_Wert(999999.9L)), "999999.900");
+  EXPECT_EQ(S(Formatiere_Wert(0.002L)), "0.00200");
+}
+
+TEST(FormatiereWert, ExponentSteps) {
+  EXPECT_EQ(S(Formatiere_Wert(1e6L)), "1E+6");
+  EXPECT_EQ(S(Formatiere_Wert(2.5e6L)), "2.500E+6");
+  EXPECT_EQ(S(Formatiere_Wert(4.7e9L)), "4.700E+9");
+  EXPECT_EQ(S(Formatiere_Wert(2e12L)), "2E+12");
+  EXPECT_EQ(S(Formatiere_Wert(0.0005L)), "0.500E-3");
+  EXPECT_EQ(S(Formatiere_Wert(1e-5L)), "0.010E-3");
+  EXPECT_EQ(S(Formatiere_Wert(1e-6L)), "1E-6");
+  // Small mantissas lie in (0.001, 1] and keep three decimals only.
+  EXPECT_EQ(S(Formatiere_Wert(2.2e-6L)), "0.002E-3");
+  EXPECT_EQ(S(Formatiere_Wert(3.3e-9L)), "0.003E-6");
+  EXPECT_EQ(S(Formatiere_Wert(1e-9L)), "1E-9");
+  EXPECT_EQ(S(Formatiere_Wert(4.7e-10L)), "0.470E-9");
+  EXPECT_EQ(S(Formatiere_Wert(1e-12L)), "1E-12");
+}
+
+TEST(FormatiereWert, StoredValueDecidesAtThreshold) {
+  // As 6-byte reals 1e-6 lies just below its threshold, 1e-9 just above.
+  EXPECT_EQ(S(Formatiere_Wert(real48(1e-6L))), "1E-6");
+  EXPECT_EQ(S(Formatiere_Wert(real48(1e-9L))), "0.001E-6");
+}
+
+TEST(FormatiereWert, ZeroAndNegativeValuesEndInPico) {
+  EXPECT_EQ(S(Formatiere_Wert(0)), "0E-12");
+  EXPECT_EQ(S(Formatiere_Wert(-1e-12L)), "-1E-12");
+  EXPECT_EQ(S(Formatiere_Wert(-0.5L)), "-500000000000E-12");
+}
+
+TEST(SetzeVorsatz, ReplacesSuffixByPrefix) {
+  EXPECT_EQ(S(Setze_Vorsatz(Formatiere_Wert(1e6L))), "1 M");
+  EXPECT_EQ(S(Setze_Vorsatz("2.500E+6")), "2.500 M");
+  EXPECT_EQ(S(Setze_Vorsatz("2.500E+3")), "2.500 k");
+  EXPECT_EQ(S(Setze_Vorsatz("0.500E-3")), "0.500 m");
+  EXPECT_EQ(S(Setze_Vorsatz("1E-6")), "1 u");
+  EXPECT_EQ(S(Setze_Vorsatz(Formatiere_Wert(1e-12L))), "1 p");
+  EXPECT_EQ(S(Setze_Vorsatz(Formatiere_Wert(2e12L))), "2E+12 ");
+  EXPECT_EQ(S(Setze_Vorsatz("1500")), "1500 ");
+  EXPECT_EQ(S(QString("  R = ") + Setze_Vorsatz("2.500E+3") + "Ohm"), "  R = 2.500 kOhm");
+}
+
+TEST(Dezimalkomma, ReplacesFirstPointOnly) {
+  EXPECT_EQ(S(Dezimalkomma("4.700E-6")), "4,700E-6");
+  EXPECT_EQ(S(Dezimalkomma("1.2.3")), "1,2.3");
+}
+
+TEST(LiesWert, Numbers) {
+  EXPECT_EQ(Lies_Wert("4,7"), 4.7L);
+  EXPECT_EQ(Lies_Wert("2.2E-6"), 2.2e-6L);
+  EXPECT_EQ(Lies_Wert("2,2e+6"), 2.2e6L);
+  EXPECT_EQ(Lies_Wert(" -12 "), -12.0L);
+  EXPECT_EQ(Lies_Wert("+.5"), 0.5L);
+  EXPECT_EQ(Lies_Wert("5."), 5.0L);
+  EXPECT_EQ(Lies_Wert("1E-5000"), 0.0L);
+  EXPECT_THROW(Lies_Wert("1E5000"), FloatError);
+}
+
+TEST(LiesWert, Fractions) {
+  EXPECT_TRUE(RelNear(Lies_Wert("  1/3 "), 1.0L / 3, 1e-15L));
+  EXPECT_EQ(Lies_Wert("1 / 4"), 0.25L);
+  EXPECT_EQ(Lies_Wert("-3/1,5"), -2.0L);
+  EXPECT_THROW(Lies_Wert("1/0"), FloatError);
+  EXPECT_THROW(Lies_Wert("0/0,0"), FloatError);
+}
+
+TEST(LiesWert, TextsThatAreNoNumberReadAsZero) {
+  EXPECT_EQ(Lies_Wert(""), 0.0L);
+  EXPECT_EQ(Lies_Wert("     "), 0.0L);
+  EXPECT_EQ(Lies_Wert("?"), 0.0L);
+  EXPECT_EQ(Lies_Wert("1,5,3"), 0.0L);
+  EXPECT_EQ(Lies_Wert("5 V"), 0.0L);
+  EXPECT_EQ(Lies_Wert("1E"), 0.0L);
+  EXPECT_EQ(Lies_Wert("1/x"), 0.0L);
+  EXPECT_EQ(Lies_Wert("1/2/3"), 0.0L);
+  EXPECT_EQ(Lies_Wert("inf"), 0.0L);
+  EXPECT_EQ(Lies_Wert("µ5"), 0.0L);
+}
+
+TEST(FormatiereAllgemein, ShortestPlainForm) {
+  EXPECT_EQ(S(Formatiere_Allgemein(0)), "0");
+  EXPECT_EQ(S(Formatiere_Allgemein(0.1L)), "0.1");
+  EXPECT_EQ(S(Formatiere_Allgemein(-2.5L)), "-2.5");
+  EXPECT_EQ(S(Formatiere_Allgemein(5 * 1e-5L)), "0.00005");
+  EXPECT_EQ(S(Formatiere_Allgemein(1e-5L)), "0.00001");
+  EXPECT_EQ(S(Formatiere_Allgemein(123456789012345.0L)), "123456789012345");
+  // At most 15 significant digits.
+  EXPECT_EQ(S(Formatiere_Allgemein(1.0L / 3)), "0.333333333333333");
+  EXPECT_EQ(S(Formatiere_Allgemein(0.1L + 0.2L)), "0.3");
+}
+
+TEST(FormatiereAllgemein, ExponentForm) {
+  EXPECT_EQ(S(Formatiere_Allgemein(1e-12L)), "1E-12");
+  EXPECT_EQ(S(Formatiere_Allgemein(2.5e15L)), "2.5E+15");
+  EXPECT_EQ(S(Formatiere_Allgemein(1e15L)), "1E+15");
+  EXPECT_EQ(S(Formatiere_Allgemein(-4.7e-6L)), "-4.7E-6");
+}
