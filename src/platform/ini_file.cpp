@@ -127,6 +127,8 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
       after = i;
     }
   }
+  entry.key = key;
+  entry.text = key + '=' + entry.value;
   if (after) {
     entry.section = lines_[*after].section;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*after + 1), std::move(entry));

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace platform {
 namespace {
@@ -105,8 +106,6 @@ TEST_F(ScrollBarTest, ThumbDragTracksAndReportsThePositionOnceOnRelease) {
   Mouse(QEvent::MouseButtonRelease, start + QPoint(40, 0), Qt::NoButton);
 
   ASSERT_GT(dragged, 50);
-  std::vector<Code> codes;
-  for (const Event& e : log) codes.push_back(e.code);
   // Each move: scTrack, then the change; the release: scPosition once, then scEndScroll.
   ASSERT_EQ(log.size(), 6u);
   EXPECT_EQ(log[0].code, Code::scTrack);
@@ -148,6 +147,17 @@ TEST_F(ScrollBarTest, KeysGiveLineAndEdgeCodes) {
                                      {Code::scTop, 0},
                                      Changed(0),
                                      {Code::scEndScroll, 0}}));
+}
+
+TEST_F(ScrollBarTest, WheelGivesLineCodesAndEndScroll) {
+  const QPoint at = Rect(QStyle::SC_ScrollBarAddPage).center();
+  QWheelEvent e(at, bar.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                false);
+  QApplication::sendEvent(&bar, &e);
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log[0].code, Code::scLineDown);
+  EXPECT_GT(log[0].pos, 50);
+  EXPECT_EQ(log[2], (Event{Code::scEndScroll, bar.Position()}));
 }
 
 }  // namespace
