@@ -99,10 +99,13 @@ Services real_services();
 // Hourglass cursor for the lifetime of the object.
 class HourglassCursor {
  public:
-  HourglassCursor() { services().cursor->BeginWait(); }
-  ~HourglassCursor() { services().cursor->EndWait(); }
+  HourglassCursor() : cursor_(services().cursor) { cursor_->BeginWait(); }
+  ~HourglassCursor() { cursor_->EndWait(); }
   HourglassCursor(const HourglassCursor&) = delete;
   HourglassCursor& operator=(const HourglassCursor&) = delete;
+
+ private:
+  Cursor* cursor_;  // the one that showed the hourglass ends it, even if the services were swapped meanwhile
 };
 
 }  // namespace platform
