@@ -447,3 +447,20 @@ TEST(CanvasRecorder, LogsPrimitivesWithTheirState) {
   rec.clear();
   EXPECT_TRUE(rec.ops().empty());
 }
+
+TEST(CanvasWindow, HighDpiBackingImageDrawsInLogicalPixels) {
+  QImage backing = make_image(40, 20);
+  backing.setDevicePixelRatio(2);
+  Canvas c(&backing);
+  EXPECT_EQ(c.Width(), 20);
+  EXPECT_EQ(c.Height(), 10);
+  c.MoveTo(0, 5);
+  c.LineTo(20, 5);
+  c.SetPixel(3, 8, Qt::red);
+  EXPECT_EQ(backing.pixelColor(39, 10), QColor(Qt::black));
+  EXPECT_EQ(backing.pixelColor(39, 11), QColor(Qt::black));
+  EXPECT_EQ(backing.pixelColor(39, 12), QColor(Qt::white));
+  EXPECT_EQ(backing.pixelColor(7, 17), QColor(Qt::red));
+  EXPECT_EQ(c.Pixel(3, 8), QColor(Qt::red));
+  EXPECT_EQ(c.Pixel(19, 5), QColor(Qt::black));
+}
