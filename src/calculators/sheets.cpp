@@ -4,11 +4,11 @@
 
 #include "calculators/solver_support.h"
 #include "toolkit/filter_frequencies.h"
+#include "toolkit/formulas.h"
+#include "toolkit/number_text.h"
 
 namespace calculators {
 using namespace detail;
-using calc_detail::Berechne_fr;
-using calc_detail::Bogen_zu_Grad;
 
 namespace {
 
@@ -32,6 +32,24 @@ long double Quadrat(long double x) { return x * x; }
 long double Grad_atan(long double x) { return Bogen_zu_Grad(std::atan(x)); }
 
 }  // namespace
+
+QString Zeilentext(const Blattzeile& z) {
+  QString zahl;
+  switch (z.form) {
+    case Zahlform::Keine:
+      break;
+    case Zahlform::Wert:
+      zahl = Formatiere_Wert(z.wert);
+      break;
+    case Zahlform::Vorsatz:
+      zahl = Setze_Vorsatz(Formatiere_Wert(z.wert));
+      break;
+    case Zahlform::Festkomma:
+      zahl = Formatiere_Festkomma(z.wert);
+      break;
+  }
+  return QString::fromStdString(z.vor) + zahl + QString::fromStdString(z.nach);
+}
 
 Blatt Blatt_Widerstand(const Kreiswerte& w) {
   Blatt b = Neues_Blatt("Nur Widerstand im Wechselstromkreis:");

@@ -4,6 +4,7 @@
 // one under the other in the given colour roles. A value line is `vor`, the value in its
 // number form and `nach`, joined without further spaces; a line with no text is blank.
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct Blattzeile {
 
   bool leer() const { return vor.empty() && form == Zahlform::Keine && nach.empty(); }
 };
+
+// The line as drawn: label, number text and unit.
+QString Zeilentext(const Blattzeile& z);
 
 struct Blatt {
   std::string titel;

@@ -7,16 +7,10 @@
 #include <optional>
 
 #include "calculators/circuit_values.h"
-#include "calculators/formeln_local.h"
 #include "platform/float_error.h"
+#include "toolkit/formulas.h"
 
 namespace calculators::detail {
-
-using calc_detail::Berechne_Xc;
-using calc_detail::Berechne_XL;
-using calc_detail::Kehrwert_2pi;
-using calc_detail::Quotient;
-using calc_detail::Quotient_2pi;
 
 inline bool da(long double x) { return x != 0; }
 

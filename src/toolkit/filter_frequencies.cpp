@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "platform/float_error.h"
+#include "toolkit/formulas.h"
 
 namespace {
-constexpr long double zwei_pi = 6.283185307179586477L;
 
 // √(10^(a/10) − 1): the ratio of the frequency to fg at which the attenuation is a dB.
 long double Faktor(long double a_dB) {
@@ -15,11 +15,7 @@ long double Faktor(long double a_dB) {
 }
 }  // namespace
 
-long double Grenzfrequenz_RC(long double R, long double C) {
-  const long double n = zwei_pi * R * C;
-  if (n == 0) throw FloatError("Division durch Null");
-  return 1 / n;
-}
+long double Grenzfrequenz_RC(long double R, long double C) { return Kehrwert_2pi(R, C); }
 
 long double Frequenz_Hochpass(long double R, long double C, long double a_dB) {
   return Grenzfrequenz_RC(R, C) / Faktor(a_dB);

@@ -108,3 +108,20 @@ TEST(Blaetter, ParallelRCLPhaseAtResonanceIsZero) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Blaetter, LineTextsJoinLabelNumberAndUnit) {
+  Rechnung r(Kreiswerte{.C = 1e-6L, .L = 0.5L, .f = 50, .Ueff = 10});
+  Berechne_CL_parallel(r);
+  ASSERT_TRUE(r.erfolgreich);
+  const Blatt b = Blatt_CL_parallel(r.w);
+  EXPECT_EQ(Zeilentext(*Zeile(b, "  C = ")), "  C = 1 uF");
+  EXPECT_EQ(Zeilentext(*Zeile(b, "  f = ")), "  f = 50 Hz");
+  EXPECT_EQ(Zeilentext(*Zeile(b, "  Ueff = ")), "  Ueff = 10 V");
+  EXPECT_EQ(Zeilentext(*Zeile(b, "  Phi= +/- 90 Grad")), "  Phi= +/- 90 Grad");
+  EXPECT_EQ(Zeilentext(Blatt_Hoch_Tiefpass(1000, 1e-6L).zeilen[2]), "  C = 1 uF");
+  EXPECT_EQ(Zeilentext(Blatt_Hoch_Tiefpass(1000, 1e-6L).zeilen[5]), "  - 3db Frequenz=159.533Hz");
+}
+
+}  // namespace
