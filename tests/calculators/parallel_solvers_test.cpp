@@ -60,13 +60,6 @@ TEST(CL_parallel, VoltageFromCurrentAgreesWithTheCurrentStep) {
   EXPECT_TRUE(RelNear(zurueck.w.Ueff, 10, 1e-10L));
 }
 
-TEST(CL_parallel, NoFrequencyAnywhereFails) {
-  const Rechnung r = Rechne(Berechne_CL_parallel, Kreiswerte{.Xc = 100, .XL = 50, .Ueff = 10});
-  EXPECT_FALSE(r.erfolgreich);
-  EXPECT_EQ(r.meldungen.size(), 1u);
-  EXPECT_TRUE(r.geschrieben.empty());
-}
-
 struct NaheResonanz {
   const char* name;
   long double Xc, XL, U;
