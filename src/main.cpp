@@ -1,10 +1,57 @@
+#include <unistd.h>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
 
+#include "app/application.h"
 #include "app/form1.h"
+#include "app/kommandozeile.h"
+#include "toolkit/images.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  QStringList raw;
+  for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+  const TKommandozeile k = Lies_Kommandozeile(raw);
+  if (!k.fehler.isEmpty()) {
+    std::fprintf(stderr, "velumat: %s\n", k.fehler.toLocal8Bit().constData());
+    return 2;
+  }
+  // Export and listing need no display.
+  if (Braucht_keinen_Bildschirm(k) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+  // Qt warns on every start without a runtime folder; give it a private one.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    const QString runtime = QDir::tempPath() + QString("/velumat-runtime-%1").arg(getuid());
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  }
+
+  TApplication app(argc, argv);
+  QTranslator qt_german;
+  if (qt_german.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(&qt_german);
+
   TForm1 form;
+  Images();
+  if (k.themen_auflisten) {
+    for (const QString& t : form.Themen()) std::printf("%s\n", t.toUtf8().constData());
+    return 0;
+  }
+  if (!k.export_datei.isEmpty()) return Fuehre_Export_aus(form, k);
+
   form.show();
+  if (!k.thema.isEmpty()) {
+    QTimer::singleShot(0, &form, [&form, &k] {
+      if (!form.Fuehre_Thema_aus(k.thema))
+        std::fprintf(stderr, "velumat: Unbekanntes Thema: %s\n", k.thema.toLocal8Bit().constData());
+    });
+  }
   return app.exec();
 }

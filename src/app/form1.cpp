@@ -1,9 +1,352 @@
 #include "app/form1.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "app/einstellungen_dlg.h"
+#include "app/zeichenflaeche.h"
+#include "platform/fonts.h"
+#include "platform/safe_call.h"
+#include "platform/services.h"
+#include "toolkit/farben.h"
+#include "toolkit/grundelemente.h"
+#include "toolkit/images.h"
+#include "toolkit/layout.h"
+#include "toolkit/title_picture.h"
+
+namespace {
+const QString kProgrammtitel = QStringLiteral("Velumat");
+const QString kFehlertext =
+    QStringLiteral("In der Abwendung ist ein Eingabefehler aufgetreten !\nKann nicht alle Werte berechnen !");
+}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle("Velumat");
-  menuBar();
-  resize(790, 590);
+  setObjectName("Form1");
+  setWindowTitle(kProgrammtitel);
+  canvas_font_.Name = "Arial";
+  canvas_font_.SetHeight(13);
+  canvas_font_.Bold = true;
+  setFont(resolve_font(canvas_font_));
+
+  area_ = new TZeichenflaeche(this);
+  area_->setObjectName("Zeichenflaeche");
+  setCentralWidget(area_);
+  area_->on_mouse_press = [this](QMouseEvent* e) {
+    FormMouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+  };
+  area_->on_mouse_move = [this](QMouseEvent* e) {
+    FormMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+  };
+  area_->on_mouse_release = [this](QMouseEvent*) { FormMouseUp(); };
+  area_->on_resize = [this] { FormResize(); };
+
+  TFont bar_font;
+  bar_font.Name = "MS Sans Serif";
+  bar_font.SetHeight(11);
+  bar_font.Bold = true;
+  const int widths[3] = {200, 200, 50};
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("StatusBar1");
+  bar->setSizeGripEnabled(false);
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(bar);
+    panels_[i]->setObjectName(QString("Panel%1").arg(i));
+    panels_[i]->setFont(resolve_font(bar_font));
+    panels_[i]->setFixedWidth(widths[i]);
+    panels_[i]->setFrameShape(QFrame::Panel);
+    panels_[i]->setFrameShadow(QFrame::Sunken);
+    QPalette pal = panels_[i]->palette();
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Active, QPalette::Highlight));
+    panels_[i]->setPalette(pal);
+    bar->addWidget(panels_[i], i == 2 ? 1 : 0);
+  }
+
+  titelbild_ = new QLabel(area_);
+  titelbild_->setObjectName("Image2");
+  titelbild_->setPixmap(QPixmap::fromImage(Titelbild()));
+  titelbild_->setScaledContents(true);
+  titelbild_->resize(155, 89);
+
+  Baue_Menue();
+  resize(782, 550 + menuBar()->sizeHint().height());
+  FormCreate();
+  Setze_Hauptfenster(this);
 }
+
+TForm1::~TForm1() {
+  if (Hauptfenster() == this) Setze_Hauptfenster(nullptr);
+  platform::set_exception_handler(nullptr);
+}
+
+void TForm1::FormCreate() {
+  Einstellungen.Verzoegerung = 0;
+  Lade_Grundeinstellungen();
+  key_held_ = false;
+  Einstellungen.Werte_sofort = false;
+  {
+    TEinstellungenDlg dlg(this);
+    dlg.Read_iniFile();
+  }
+  if (Einstellungen.Maximiert)
+    setWindowState(windowState() | Qt::WindowMaximized);
+  else
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+  platform::set_exception_handler([this](const std::exception& e) { AppException(e); });
+}
+
+// ---- THauptfenster ----
+
+void TForm1::Invalidate() {
+  if (redraw_queued_) return;
+  redraw_queued_ = true;
+  QMetaObject::invokeMethod(
+      this, [this] { platform::guarded([this] { Neu_zeichnen(); }); }, Qt::QueuedConnection);
+}
+
+int TForm1::ClientWidth() const { return client_w_; }
+int TForm1::ClientHeight() const { return client_h_; }
+int TForm1::StatusBarHeight() const { return statusBar()->sizeHint().height(); }
+
+QRect TForm1::ClientRectOnScreen() const {
+  const QPoint top_left = area_->mapToGlobal(QPoint(0, 0));
+  return QRect(top_left, QSize(ClientWidth(), ClientHeight()));
+}
+
+// ---- Painting ----
+
+void TForm1::Zeichne_ausstehend() {
+  if (redraw_queued_) Neu_zeichnen();
+}
+
+void TForm1::Neu_zeichnen() {
+  redraw_queued_ = false;
+  ++redraw_count_;
+  Canvas& canvas = area_->canvas_for(ClientWidth(), ClientHeight(), redraw_depth_ > 0);
+  ++redraw_depth_;
+  struct DepthGuard {
+    int& depth;
+    ~DepthGuard() { --depth; }
+  } guard{redraw_depth_};
+  canvas.Brush.Style = TBrushStyle::bsSolid;
+  canvas.Brush.Color = fensterfarbe_;
+  canvas.FillRect(QRect(0, 0, ClientWidth(), ClientHeight()));
+  canvas.Font = canvas_font_;
+  try {
+    zeichnen(canvas);
+  } catch (...) {
+    area_->update();
+    throw;
+  }
+  area_->update();
+}
+
+const QImage& TForm1::Hintergrundbild() const { return area_->image(); }
+
+void TForm1::Init_Graphik(Canvas& canvas) {
+  titelbild_->hide();
+  canvas.Pen.Color = QColor(0x80, 0x80, 0x80);
+  canvas.Brush.Style = TBrushStyle::bsSolid;
+  canvas.Brush.Color = Farben.Hintergrund;
+  canvas.Rectangle(0, 0, ClientWidth(), ClientHeight());
+  canvas.Pen.Width = 1;
+  canvas.Pen.Color = Farben.Text;
+}
+
+void TForm1::zeichnen(Canvas& canvas) {
+  const TZeichenmodus& m = Zeichenmodus;
+  if (m.Zeigerdiagramm) {
+    Init_Graphik(canvas);
+    Zeichne_Zeigerrahmen(canvas);
+    const TImages& bilder = Images();
+    const struct {
+      bool set;
+      const QImage& bild;
+    } phasor_topics[] = {
+        {m.nur_Widerstand, bilder.RImage},     {m.nur_Kondensator, bilder.CImage},
+        {m.nur_Spule, bilder.LImage},          {m.Widerstand_Kondensator, bilder.RCImage},
+        {m.Widerstand_Spule, bilder.RLImage},  {m.Widerstand_Kondensator_Spule, bilder.RCLImage},
+        {m.Kondensator_Spule, bilder.CLImage},
+    };
+    for (const auto& topic : phasor_topics) {
+      if (topic.set) canvas.Draw(1, 1, topic.bild);
+    }
+  }
+}
+
+QImage TForm1::Zeichne_Bild(platform::Recorder* recorder) {
+  const int saved_delay = Einstellungen.Verzoegerung;
+  Einstellungen.Verzoegerung = 0;
+  struct Restore {
+    int saved;
+    ~Restore() { Einstellungen.Verzoegerung = saved; }
+  } restore{saved_delay};
+  QImage image(std::max(ClientWidth(), 1), std::max(ClientHeight() - StatusBarHeight(), 1), QImage::Format_RGB32);
+  image.fill(Farben.Hintergrund);
+  {
+    Canvas canvas(&image);
+    canvas.SetRecorder(recorder);
+    canvas.Pen.Mode = TPenMode::pmCopy;
+    canvas.Font = canvas_font_;
+    zeichnen(canvas);
+  }
+  return image;
+}
+
+void TForm1::Setze_Client_Groesse(int w, int h) {
+  fixed_client_size_ = true;
+  client_w_ = w;
+  client_h_ = h;
+  FormShow();
+}
+
+bool TForm1::Titelbild_sichtbar() const { return !titelbild_->isHidden(); }
+
+// ---- Mode ----
+
+void TForm1::Prepare() {
+  canvas_font_ = TFont{};
+  canvas_font_.Name = "System";
+  canvas_font_.Pitch = TFontPitch::fpFixed;
+  canvas_font_.SetSize(10);
+  Zeichenmodus.Loeschen();
+}
+
+void TForm1::AppException(const std::exception&) {
+  if (error_box_open_) return;
+  error_box_open_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{error_box_open_};
+  platform::services().message_boxes->Error(kProgrammtitel, kFehlertext);
+}
+
+// ---- Window events ----
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  FormShow();
+}
+
+void TForm1::FormShow() {
+  if (!fixed_client_size_) {
+    client_w_ = area_->width();
+    client_h_ = area_->height() + StatusBarHeight();
+  }
+  Bereite_Fenster_vor(*this);
+  const QFontMetrics metrics(resolve_font(canvas_font_));
+  panels_[0]->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("Werte ändern mit der rechten Maustaste")));
+  panels_[0]->setText(QStringLiteral("Werte ändern: Rechte Maustaste"));
+  setWindowTitle(kProgrammtitel);
+  panels_[2]->setText(kProgrammtitel);
+  panels_[1]->setText(QStringLiteral("Neu zeichnen: Linke Maustaste"));
+  Platziere_Titelbild();
+}
+
+void TForm1::Platziere_Titelbild() {
+  titelbild_->move(ClientWidth() - titelbild_->width() - 2,
+                   ClientHeight() - StatusBarHeight() - titelbild_->height() - 2);
+}
+
+void TForm1::FormResize() {
+  FormShow();
+  Invalidate();
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
+  if (button == Qt::RightButton) {
+    Oeffne_Parameterdialog();
+    return;
+  }
+  if (button != Qt::LeftButton) return;
+  if (!Zeichenmodus.Elektron_im_Feld()) {
+    if (!key_held_) Invalidate();
+    return;
+  }
+  (void)x;
+  (void)y;
+}
+
+void TForm1::FormMouseMove(int x, int y) {
+  (void)x;
+  (void)y;
+}
+
+void TForm1::FormMouseUp() { dragging_ = false; }
+
+void TForm1::FormKeyDown() { key_held_ = true; }
+void TForm1::FormKeyUp() { key_held_ = false; }
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) FormKeyDown();
+  QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) FormKeyUp();
+  QMainWindow::keyReleaseEvent(event);
+}
+
+bool TForm1::FormCloseQuery() {
+  return platform::services().message_boxes->Confirm(kProgrammtitel,
+                                                     QStringLiteral("Möchten Sie das Priogramm tatsächlich beenden ?"));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  bool ok = false;
+  platform::guarded([&] { ok = FormCloseQuery(); });
+  if (ok)
+    event->accept();
+  else
+    event->ignore();
+}
+
+// The parameter dialog of the current topic, tested in a fixed order.
+void TForm1::Oeffne_Parameterdialog() {}
+
+// ---- Menu commands ----
+
+void TForm1::Thema_gewaehlt() {
+  Invalidate();
+  if (Einstellungen.Werte_sofort && !ohne_dialoge_) FormMouseDown(Qt::RightButton, 100, 100);
+}
+
+void TForm1::Zeigerthema(bool TZeichenmodus::*flag) {
+  Prepare();
+  Zeichenmodus.Zeigerdiagramm = true;
+  Zeichenmodus.*flag = true;
+  Thema_gewaehlt();
+}
+
+void TForm1::nurWiderstand1Click() { Zeigerthema(&TZeichenmodus::nur_Widerstand); }
+void TForm1::nurKondensator1Click() { Zeigerthema(&TZeichenmodus::nur_Kondensator); }
+void TForm1::nurSpule1Click() { Zeigerthema(&TZeichenmodus::nur_Spule); }
+void TForm1::WiderstandundKondensator1Click() { Zeigerthema(&TZeichenmodus::Widerstand_Kondensator); }
+void TForm1::WiderstandundSpule1Click() { Zeigerthema(&TZeichenmodus::Widerstand_Spule); }
+void TForm1::KondensatorundSpule1Click() { Zeigerthema(&TZeichenmodus::Kondensator_Spule); }
+void TForm1::WiderstandKondensatorundSpule1Click() { Zeigerthema(&TZeichenmodus::Widerstand_Kondensator_Spule); }
+void TForm1::Drehstrom1Click() { Zeigerthema(&TZeichenmodus::Drehstrom); }
+
+void TForm1::Programmeinstellungen1Click() {
+  if (!ohne_dialoge_) {
+    TEinstellungenDlg dlg(this);
+    dlg.exec();
+  }
+  Invalidate();
+}
+
+void TForm1::Ausgabefensterschliessen1Click() {
+  Prepare();
+  fensterfarbe_ = QColor(0xC0, 0xC0, 0xC0);
+  titelbild_->show();
+  Invalidate();
+}
+
+void TForm1::Beenden1Click() { close(); }

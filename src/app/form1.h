@@ -1,10 +1,122 @@
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QMainWindow>
+#include <QMap>
+#include <QPoint>
+#include <exception>
+#include <vector>
 
-// The main window.
-class TForm1 : public QMainWindow {
+#include "platform/recorder.h"
+#include "toolkit/grundelemente.h"
+#include "toolkit/hauptfenster.h"
+#include "toolkit/zeichenmodus.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class TZeichenflaeche;
+
+// The main window: menu, status bar, display mode and the dispatch of painting.
+class TForm1 : public QMainWindow, public THauptfenster {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // THauptfenster
+  void Invalidate() override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  int StatusBarHeight() const override;
+  QRect ClientRectOnScreen() const override;
+  QWidget* Widget() override { return this; }
+  bool KeyHeld() const override { return key_held_; }
+  TFont CanvasFont() const override { return canvas_font_; }
+
+  void Prepare();
+  void Init_Graphik(Canvas& canvas);
+  void zeichnen(Canvas& canvas);
+  void AppException(const std::exception& e);
+
+  void FormCreate();
+  void FormShow();
+  void FormResize();
+  void FormMouseDown(Qt::MouseButton button, int x, int y);
+  void FormMouseMove(int x, int y);
+  void FormMouseUp();
+  void FormKeyDown();
+  void FormKeyUp();
+  bool FormCloseQuery();
+
+  // Menu: the action of a path such as "Zeigerdiagramm/nur Kondensator", and every topic path.
+  QAction* Aktion(const QString& path) const;
+  QStringList Themen() const;
+  // Carries out a menu command by its path; false when there is no such enabled command.
+  bool Fuehre_Thema_aus(const QString& path);
+
+  // The drawing of the current topic at the client size, finished at once (delay 0):
+  // what copying puts on the clipboard.
+  QImage Zeichne_Bild(platform::Recorder* recorder = nullptr);
+  // Lays the window out for a client area of w x h (status bar included) without a screen.
+  void Setze_Client_Groesse(int w, int h);
+  // Runs a queued redraw now (tests, export).
+  void Zeichne_ausstehend();
+  // While set, menu commands select their topic but open no dialog (off-screen export).
+  void Setze_ohne_Dialoge(bool on) { ohne_dialoge_ = on; }
+  bool Ohne_Dialoge() const { return ohne_dialoge_; }
+
+  QColor Fensterfarbe() const { return fensterfarbe_; }
+  bool Titelbild_sichtbar() const;
+  const QImage& Hintergrundbild() const;  // the window's backing image
+  int Redraw_Anzahl() const { return redraw_count_; }
+
+  // Menu handlers, named after their items.
+  void Programmeinstellungen1Click();
+  void Ausgabefensterschliessen1Click();
+  void Beenden1Click();
+  void nurWiderstand1Click();
+  void nurKondensator1Click();
+  void nurSpule1Click();
+  void WiderstandundKondensator1Click();
+  void WiderstandundSpule1Click();
+  void KondensatorundSpule1Click();
+  void WiderstandKondensatorundSpule1Click();
+  void Drehstrom1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct TMenuEintrag;
+  void Baue_Menue();
+  void Fuege_Eintraege_hinzu(QMenu* menu, const QString& path, const std::vector<TMenuEintrag>& entries);
+  void Richte_Aktion_ein(QAction* action, const TMenuEintrag& e, const QString& path);
+  void Neu_zeichnen();
+  void Zeigerthema(bool TZeichenmodus::*flag);
+  void Thema_gewaehlt();  // end of the phasor, curve and field commands
+  void Oeffne_Parameterdialog();
+  void Platziere_Titelbild();
+
+  TZeichenflaeche* area_ = nullptr;
+  QLabel* panels_[3] = {nullptr, nullptr, nullptr};
+  QLabel* titelbild_ = nullptr;
+  QMap<QString, QAction*> actions_;
+  QStringList topic_paths_;
+  TFont canvas_font_;
+  QColor fensterfarbe_{0xC0, 0xC0, 0xC0};
+  bool key_held_ = false;
+  bool dragging_ = false;
+  bool redraw_queued_ = false;
+  int redraw_depth_ = 0;
+  int redraw_count_ = 0;
+  bool error_box_open_ = false;
+  bool ohne_dialoge_ = false;
+  int client_w_ = 0;
+  int client_h_ = 0;
+  bool fixed_client_size_ = false;
 };

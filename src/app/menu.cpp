@@ -1,0 +1,226 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+
+#include "app/form1.h"
+#include "platform/safe_call.h"
+
+// One menu item: its text, object name, handler (none: the topic is not available yet)
+// and its submenu.
+struct TForm1::TMenuEintrag {
+  QString text;
+  QString name;
+  void (TForm1::*handler)() = nullptr;
+  std::vector<TMenuEintrag> kinder = {};
+};
+
+namespace {
+
+// Gives each text of one menu a mnemonic: the first letter not yet taken in that menu.
+QStringList Mit_Kurzbuchstaben(const QStringList& texts) {
+  QSet<QChar> taken;
+  QStringList result;
+  for (const QString& text : texts) {
+    QString marked = text;
+    for (int i = 0; i < text.size(); ++i) {
+      const QChar c = text[i].toLower();
+      if (!c.isLetterOrNumber() || taken.contains(c)) continue;
+      taken.insert(c);
+      marked = text.left(i) + '&' + text.mid(i);
+      break;
+    }
+    result << marked;
+  }
+  return result;
+}
+
+}  // namespace
+
+void TForm1::Fuege_Eintraege_hinzu(QMenu* menu, const QString& path, const std::vector<TMenuEintrag>& entries) {
+  QStringList texts;
+  for (const auto& e : entries) texts << e.text;
+  const QStringList marked = Mit_Kurzbuchstaben(texts);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const TMenuEintrag& e = entries[i];
+    const QString item_path = path.isEmpty() ? e.text : path + '/' + e.text;
+    if (!e.kinder.empty()) {
+      QMenu* sub = menu->addMenu(marked[static_cast<int>(i)]);
+      sub->setObjectName(e.name);
+      Fuege_Eintraege_hinzu(sub, item_path, e.kinder);
+      continue;
+    }
+    Richte_Aktion_ein(menu->addAction(marked[static_cast<int>(i)]), e, item_path);
+  }
+}
+
+void TForm1::Richte_Aktion_ein(QAction* action, const TMenuEintrag& e, const QString& path) {
+  action->setObjectName(e.name);
+  action->setEnabled(e.handler != nullptr);
+  if (e.handler != nullptr) {
+    const auto handler = e.handler;
+    platform::safe_connect(action, &QAction::triggered, this, [this, handler](bool) { (this->*handler)(); });
+    if (!path.startsWith(QStringLiteral("Datei/"))) topic_paths_ << path;
+  }
+  actions_.insert(path, action);
+}
+
+void TForm1::Baue_Menue() {
+  const std::vector<TMenuEintrag> modulation_forms = {
+      {"linear ansteigende Amplitude", "ansteigend"},
+      {"linear abfallende Amplitude", "abfallend"},
+      {"Rechtecksignal", "Rechteck"},
+      {"Treppensignal", "Treppe"},
+      {"Sinunssignal", "Sinus"},
+  };
+  auto forms_named = [&](const QString& prefix) {
+    std::vector<TMenuEintrag> items = modulation_forms;
+    for (auto& item : items) item.name = prefix + item.name + "1";
+    return items;
+  };
+  const std::vector<TMenuEintrag> menu = {
+      {"Datei",
+       "Datei1",
+       nullptr,
+       {
+           {"Drucken", "Zeichung1"},
+           {"Druckereinrichtung", "Druckereinrichtung1"},
+           {"Programmeinstellungen", "Programmeinstellungen1", &TForm1::Programmeinstellungen1Click},
+           {"Ausgabefenster schließen", "Ausgabefensterschliessen1", &TForm1::Ausgabefensterschliessen1Click},
+           {"Ergebnisse",
+            "Ergebnisse1",
+            nullptr,
+            {
+                {"kopieren", "kopieren2", nullptr, {{"farbig", "kopieren1"}, {"schwarz-weiss", "schwarzweiss1"}}},
+                {"speichern", "speichern1"},
+            }},
+           {"Beenden", "Beenden1", &TForm1::Beenden1Click},
+       }},
+      {"Zeigerdiagramm",
+       "Zeigerdiagramm1",
+       nullptr,
+       {
+           {"nur Widerstand", "nurWiderstand1", &TForm1::nurWiderstand1Click},
+           {"nur Kondensator", "nurKondensator1", &TForm1::nurKondensator1Click},
+           {"nur Spule", "nurSpule1", &TForm1::nurSpule1Click},
+           {"Widerstand und Kondensator", "WiderstandundKondensator1", &TForm1::WiderstandundKondensator1Click},
+           {"Widerstand und Spule", "WiderstandundSpule1", &TForm1::WiderstandundSpule1Click},
+           {"Kondensator und Spule", "KondensatorundSpule1", &TForm1::KondensatorundSpule1Click},
+           {"Widerstand, Kondensator und Spule", "WiderstandKondensatorundSpule1",
+            &TForm1::WiderstandKondensatorundSpule1Click},
+           {"Drehstrom", "Drehstrom1", &TForm1::Drehstrom1Click},
+       }},
+      {"Diagramme",
+       "Diagramme1",
+       nullptr,
+       {
+           {"Serienschwingkreis", "Serienschwingkreis1"},
+           {"Parallelschwingkreis", "Parallelschwingkreis1"},
+           {"L-C-Schwingkreis", "LCSchwingkreis1"},
+           {"Wobbelgenerator",
+            "Wobbelgenerator1",
+            nullptr,
+            {{"Siebkette", "Siebkette1"}, {"Sperrkreis", "Sperrkreis1"}, {"Hoch-Tiefpass", "HochTiefpass1"}}},
+           {"Ein-Ausschaltvorgänge",
+            "EinAusschaltvorgaenge1",
+            nullptr,
+            {{"Widerstand mit Kondensator", "WiderstandmitKondensator1"},
+             {"Widerstand mit Spule", "WiderstandmitSpule1"}}},
+           {"Amplitudenmodulation", "Amplitudenmodulation1", nullptr, forms_named("AM_")},
+           {"Frequenzmodulation", "Frequenzmodulation1", nullptr, forms_named("FM_")},
+       }},
+      {"Berechnungen",
+       "Berechnungen1",
+       nullptr,
+       {
+           {"Widerstand", "BerechneWiderstand1"},
+           {"Kondensator", "BerechneKondensator1"},
+           {"Spule", "BerechneSpule1"},
+           {"Reihenschaltungen",
+            "BerechneReihenschaltungen1",
+            nullptr,
+            {{"Widerstand mit Kondensator", "BerechneRCReihe1"},
+             {"Widerstand mit Spule", "BerechneRLReihe1"},
+             {"Kondensator mit Spule", "BerechneCLReihe1"},
+             {"Widerstand, Kondensator, Spule", "BerechneRCLReihe1"}}},
+           {"Parallelschaltungen",
+            "BerechneParallelschaltungen1",
+            nullptr,
+            {{"Widerstand mit Kondensator", "BerechneRCParallel1"},
+             {"Widerstand mit Spule", "BerechneRLParallel1"},
+             {"Kondensator mit Spule", "BerechneCLParallel1"},
+             {"Widerstand, Kondensator, Spule", "BerechneRCLParallel1"}}},
+           {"Hoch-Tiefpass", "BerechneHochTiefpass1"},
+           {"Kapazität eines Kondensators", "KapazitaeteinesKondensators1"},
+           {"Induktivität einer Spule", "InduktivitaeteinerSpule1"},
+       }},
+      {"Tabellen",
+       "Tabellen1",
+       nullptr,
+       {
+           {"Kapazitäten", "TabelleKapazitaeten1"},
+           {"Induktivitäten", "TabelleInduktivitaeten1"},
+           {"Siebkette", "TabelleSiebkette1"},
+           {"Sperrkreis", "TabelleSperrkreis1"},
+           {"Hochpass", "TabelleHochpass1"},
+           {"Tiefpass", "TabelleTiefpass1"},
+       }},
+      {"Experimente",
+       "Experimente1",
+       nullptr,
+       {
+           {"Reihenschaltungen",
+            "ExperimentReihenschaltungen1",
+            nullptr,
+            {{"Widerstand und Kondensator", "ExperimentRCReihe1"},
+             {"Widerstand und Spule", "ExperimentRLReihe1"},
+             {"Widerstand, Kondensator, Spule", "ExperimentRCLReihe1"}}},
+           {"Parallelschaltungen",
+            "ExperimentParallelschaltungen1",
+            nullptr,
+            {{"Widerstand und Kondensator", "ExperimentRCParallel1"},
+             {"Widerstand und Spule", "ExperimentRLParallel1"},
+             {"Kondensator und Spule", "ExperimentCLParallel1"},
+             {"Widerstand, Kondensator, Spule", "ExperimentRCLParallel1"}}},
+       }},
+      {"Fouriersynthese", "Fouriersynthese1", nullptr, {{"Fourier 1", "Fourier11"}, {"Fourier 2", "Fourier21"}}},
+      {"Elektron im Feld",
+       "ElektronimFeld1",
+       nullptr,
+       {
+           {"Elektron im E-Feld", "ElektronimEFeld1"},
+           {"Elektron im B-Feld", "ElektronimBFeld1"},
+           {"Elektron im E-B - Feld", "ElektronimEBFeld1"},
+           {"Elektron im gekreuzten E-B - Feld", "ElektronimgekreuztenEBFeld1"},
+       }},
+      {"Aufgaben", "Aufgaben1", nullptr, {{"erstellen", "erstellen1"}}},
+      {"Rechenhilfe", "Rechenhilfe1"},
+  };
+
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+  QStringList texts;
+  for (const auto& e : menu) texts << e.text;
+  const QStringList marked = Mit_Kurzbuchstaben(texts);
+  for (size_t i = 0; i < menu.size(); ++i) {
+    const TMenuEintrag& e = menu[i];
+    if (e.kinder.empty()) {
+      Richte_Aktion_ein(bar->addAction(marked[static_cast<int>(i)]), e, e.text);
+      continue;
+    }
+    QMenu* sub = bar->addMenu(marked[static_cast<int>(i)]);
+    sub->setObjectName(e.name);
+    Fuege_Eintraege_hinzu(sub, e.text, e.kinder);
+  }
+}
+
+QAction* TForm1::Aktion(const QString& path) const { return actions_.value(path, nullptr); }
+
+QStringList TForm1::Themen() const { return topic_paths_; }
+
+bool TForm1::Fuehre_Thema_aus(const QString& path) {
+  QAction* action = Aktion(path);
+  if (action == nullptr || !action->isEnabled()) return false;
+  action->trigger();
+  return true;
+}

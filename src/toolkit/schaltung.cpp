@@ -1,0 +1,3 @@
+#include "toolkit/schaltung.h"
+
+TSchaltung Schaltung;
