@@ -9,8 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <cctype>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace help {
@@ -29,6 +29,13 @@ char16_t Zeichen_aus_1252(unsigned char b) {
   if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80];
   return b;
 }
+
+// Plain ASCII classes: the C library's follow the process locale.
+bool Ist_Buchstabe(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool Ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
+bool Ist_Leerraum(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+// Bytes that are text by themselves and need no decoding.
+bool Ist_einfacher_Text(char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}' && c != ';'; }
 
 enum class Ziel { Text, Ueberspringen, Schrifttabelle, Farbtabelle };
 
@@ -66,8 +73,20 @@ class RtfLeser {
   RtfLeser(const QByteArray& in, QTextDocument& doc) : in_(in), doc_(doc), cursor_(&doc) {}
 
   RtfResult Lies() {
+    // Without undo records and with one edit block, inserting costs a fraction.
+    const bool undo = doc_.isUndoRedoEnabled();
+    doc_.setUndoRedoEnabled(false);
     doc_.clear();
     cursor_ = QTextCursor(&doc_);
+    cursor_.beginEditBlock();
+    RtfResult r = Lies_Inhalt();
+    cursor_.endEditBlock();
+    doc_.setUndoRedoEnabled(undo);
+    return r;
+  }
+
+ private:
+  RtfResult Lies_Inhalt() {
     if (!Beginnt_mit_rtf()) return {false, QStringLiteral("Die Datei enthält keinen RTF-Text.")};
     bool fertig = false;
     QString fehler;
@@ -96,6 +115,10 @@ class RtfLeser {
         case '\n':
           break;
         default:
+          if (fallback_ == 0 && Ist_einfacher_Text(c) && aktuell().ziel == Ziel::Text) {
+            Schreibe_Lauf();
+            break;
+          }
           Zeichen_aus_Text(static_cast<unsigned char>(c));
       }
     }
@@ -106,10 +129,9 @@ class RtfLeser {
     return {true, {}};
   }
 
- private:
   bool Beginnt_mit_rtf() {
     if (in_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
-    while (pos_ < in_.size() && std::isspace(static_cast<unsigned char>(in_[pos_]))) ++pos_;
+    while (pos_ < in_.size() && Ist_Leerraum(in_[pos_])) ++pos_;
     return in_.mid(pos_, 5) == "{\\rtf";
   }
 
@@ -143,6 +165,7 @@ class RtfLeser {
       case Ziel::Schrifttabelle:
         if (z == u';') {
           schriften_.insert(schriftnummer_, schriftname_.trimmed());
+          formate_.clear();
           schriftname_.clear();
         } else {
           schriftname_ += QChar(z);
@@ -151,6 +174,7 @@ class RtfLeser {
       case Ziel::Farbtabelle:
         if (z == u';') {
           farben_.push_back(farbe_gesetzt_ ? QColor(rot_, gruen_, blau_) : QColor());
+          formate_.clear();
           rot_ = gruen_ = blau_ = 0;
           farbe_gesetzt_ = false;
         }
@@ -163,13 +187,13 @@ class RtfLeser {
   void Lies_Steuerwort() {
     if (pos_ >= in_.size()) return;
     const char c = in_[pos_];
-    if (!std::isalpha(static_cast<unsigned char>(c))) {
+    if (!Ist_Buchstabe(c)) {
       ++pos_;
       Lies_Steuersymbol(c);
       return;
     }
     const qsizetype start = pos_;
-    while (pos_ < in_.size() && pos_ - start < 32 && std::isalpha(static_cast<unsigned char>(in_[pos_]))) ++pos_;
+    while (pos_ < in_.size() && pos_ - start < 32 && Ist_Buchstabe(in_[pos_])) ++pos_;
     const std::string_view wort(in_.constData() + start, static_cast<size_t>(pos_ - start));
     bool hat_zahl = false;
     bool negativ = false;
@@ -179,7 +203,7 @@ class RtfLeser {
       ++pos_;
     }
     const qsizetype ziffern = pos_;
-    while (pos_ < in_.size() && std::isdigit(static_cast<unsigned char>(in_[pos_]))) {
+    while (pos_ < in_.size() && Ist_Ziffer(in_[pos_])) {
       if (pos_ - ziffern < 10) zahl = zahl * 10 + (in_[pos_] - '0');
       ++pos_;
     }
@@ -376,6 +400,7 @@ class RtfLeser {
       z.hintergrund = n;
     } else if (w == "deff") {
       standardschrift_ = n;
+      formate_.clear();
     } else if (w == "ql") {
       a.ausrichtung = Qt::AlignLeft;
     } else if (w == "qc") {
@@ -408,6 +433,15 @@ class RtfLeser {
       if (name == w) Schreibe(z);
   }
 
+  // A run of plain text from the byte before pos_ on, appended in one go.
+  void Schreibe_Lauf() {
+    const qsizetype anfang = pos_ - 1;
+    while (pos_ < in_.size() && Ist_einfacher_Text(in_[pos_])) ++pos_;
+    if (!puffer_.isEmpty() && puffer_format_ != aktuell().zeichen) Schreibe_aus();
+    if (puffer_.isEmpty()) puffer_format_ = aktuell().zeichen;
+    puffer_ += QLatin1StringView(in_.constData() + anfang, pos_ - anfang);
+  }
+
   void Schreibe(char16_t z) {
     if (aktuell().ziel != Ziel::Text) return;
     if (!puffer_.isEmpty() && puffer_format_ != aktuell().zeichen) Schreibe_aus();
@@ -427,7 +461,15 @@ class RtfLeser {
     cursor_.insertBlock(Blockformat(aktuell().absatz), Zeichenformat_fuer(aktuell().zeichen));
   }
 
-  QTextCharFormat Zeichenformat_fuer(const Zeichenformat& z) const {
+  // Documents use few distinct formats: build each once.
+  const QTextCharFormat& Zeichenformat_fuer(const Zeichenformat& z) {
+    for (const auto& [schluessel, format] : formate_)
+      if (schluessel == z) return format;
+    formate_.emplace_back(z, Baue_Zeichenformat(z));
+    return formate_.back().second;
+  }
+
+  QTextCharFormat Baue_Zeichenformat(const Zeichenformat& z) const {
     QTextCharFormat f;
     f.setFontWeight(z.fett ? QFont::Bold : QFont::Normal);
     f.setFontItalic(z.kursiv);
@@ -473,6 +515,7 @@ class RtfLeser {
   int standardschrift_ = 0;
 
   std::vector<QColor> farben_;
+  std::vector<std::pair<Zeichenformat, QTextCharFormat>> formate_;
   int rot_ = 0, gruen_ = 0, blau_ = 0;
   bool farbe_gesetzt_ = false;
 };
