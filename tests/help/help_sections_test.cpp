@@ -1,0 +1,203 @@
+#include "help/help_sections.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+using namespace help;
+
+// First line of every section of the shipped help file.
+const QHash<QString, QString>& Ueberschriften() {
+  static const QHash<QString, QString> k = {
+      {"_Widerstand", "Widerstand im Wechselstromkreis"},
+      {"_Kondensator", "Kondensator im Wechselstromkreis"},
+      {"_Spule", "Spule im Wechselstromkreis"},
+      {"Widerstand_Kondensator", "Widerstand und Kondensator in Reihe"},
+      {"Widerstand_Spule", "Widerstand und Spule in Reihe"},
+      {"Kondensator_Spule", "Kondensator und Spule in Reihe"},
+      {"Widerstand_Kondensator_Spule", "Widerstand, Kondensator und Spule in Reihe"},
+      {"Widerstand_Kondensator_parallel", "Widerstand und Kondensator parallel"},
+      {"Widerstand_Spule_parallel", "Widerstand und Spule parallel"},
+      {"Kondensator__Spule_parallel", "Kondensator und Spule parallel"},
+      {"Widerstand_Kondensator_Spule_parallel", "Widerstand, Kondensator und Spule parallel"},
+      {"_Amplitudenmodulation", "Amplitudenmodulation"},
+      {"_Frequenzmodulation", "Frequenzmodulation"},
+      {"_Ein_Aus_RC", "Ein- und Ausschalten: Widerstand und Kondensator"},
+      {"_Ein_Aus_RL", "Ein- und Ausschalten: Widerstand und Spule"},
+      {"_Drehstrom", "Drehstrom"},
+      {"_Fouriersynthese", "Fouriersynthese"},
+      {"_Resonanz", "Resonanz"},
+      {"_SiebkettenWobbelgenerator", "Siebketten-Wobbelgenerator"},
+      {"_SperrkreisWobbelgenerator", "Sperrkreis-Wobbelgenerator"},
+      {"_Berechnung_von_Schaltkreisen", "Berechnung von Schaltkreisen"},
+      {"_Einstellungen", "Einstellungen"},
+      {"Hoch_Tielpass", "Hochpass und Tiefpass"},
+  };
+  return k;
+}
+
+QSet<QString> Alle_Schluessel() {
+  QSet<QString> keys;
+  for (const auto& t : kThemen)
+    if (!t.key.isEmpty()) keys.insert(t.key.toString());
+  for (const auto& r : kModusregeln) keys.insert(r.key.toString());
+  return keys;
+}
+
+QString Klartext(const QTextDocumentFragment& f) { return f.toPlainText(); }
+
+std::optional<QString> Abschnitt_aus(const QByteArray& rtf, QStringView key) {
+  QTextDocument doc;
+  EXPECT_TRUE(Lies_RTF(rtf, doc).ok);
+  const auto f = Finde_Abschnitt(doc, key);
+  if (!f) return std::nullopt;
+  return Klartext(*f);
+}
+
+TEST(HelpFile, EveryKeyOfBothTablesFindsItsOwnSection) {
+  const QSet<QString> keys = Alle_Schluessel();
+  ASSERT_EQ(keys.size(), 23);
+  for (const QString& key : keys) {
+    SCOPED_TRACE(key.toStdString());
+    const Abschnitt a = Lade_Abschnitt(VELUMAT_HILFEDATEI, key);
+    ASSERT_TRUE(a.datei.ok) << a.datei.error.toStdString();
+    ASSERT_TRUE(a.text.has_value());
+    const QString text = Klartext(*a.text);
+    ASSERT_TRUE(Ueberschriften().contains(key));
+    EXPECT_EQ(text.section('\n', 0, 0), Ueberschriften()[key]);
+    EXPECT_GT(text.size(), 300);
+    // No marker of another section inside: the file is ordered so that each key comes first.
+    EXPECT_FALSE(text.contains('\\'));
+    for (const QString& anderer : keys) EXPECT_FALSE(text.contains(anderer)) << anderer.toStdString();
+  }
+}
+
+TEST(HelpFile, SectionsKeepTheirFormatting) {
+  const Abschnitt a = Lade_Abschnitt(VELUMAT_HILFEDATEI, u"_Kondensator");
+  ASSERT_TRUE(a.text);
+  QTextDocument doc;
+  QTextCursor(&doc).insertFragment(*a.text);
+  QTextCursor c(&doc);
+  c.setPosition(1);
+  EXPECT_TRUE(c.charFormat().font().bold());
+  EXPECT_TRUE(doc.toPlainText().contains(QStringLiteral("318,31 Ω")));
+}
+
+TEST(HelpSections, MarkerRules) {
+  const QByteArray richtig =
+      "{\\rtf1 Widerstand_Kondensator\\par RC-Text\\par\\\\Widerstand_Kondensator\\par "
+      "Widerstand_Kondensator_Spule\\par RCL-Text\\par\\\\Widerstand_Kondensator_Spule\\par}";
+  EXPECT_EQ(Abschnitt_aus(richtig, u"Widerstand_Kondensator"), "RC-Text\n");
+  EXPECT_EQ(Abschnitt_aus(richtig, u"Widerstand_Kondensator_Spule"), "RCL-Text\n");
+
+  // The longer key first: the shorter one finds the longer one's start line and runs to the
+  // first end marker that begins with its own.
+  const QByteArray falsch =
+      "{\\rtf1 Widerstand_Kondensator_Spule\\par RCL-Text\\par\\\\Widerstand_Kondensator_Spule\\par "
+      "Widerstand_Kondensator\\par RC-Text\\par\\\\Widerstand_Kondensator\\par}";
+  EXPECT_EQ(Abschnitt_aus(falsch, u"Widerstand_Kondensator"), "_Spule\nRCL-Text\n");
+
+  // A start marker ended by \line counts as well.
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 K\\line x\\\\K}", u"K"), "x");
+  // Either marker missing, an end marker only before the start, or no key: no section.
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 K\\par x\\par}", u"K"), std::nullopt);
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 x\\par\\\\K}", u"K"), std::nullopt);
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 \\\\K\\par K\\par x}", u"K"), std::nullopt);
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 K\\par x\\\\k}", u"K"), std::nullopt);
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 x}", u""), std::nullopt);
+  // An empty section is found and empty.
+  EXPECT_EQ(Abschnitt_aus("{\\rtf1 K\\par\\\\K}", u"K"), "");
+}
+
+TEST(HelpSections, BoldAndColourSurviveTheExtraction) {
+  QTextDocument doc;
+  ASSERT_TRUE(
+      Lies_RTF("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}Vorher\\par K\\par {\\b\\cf1 rot}x\\par\\\\K\\par}", doc)
+          .ok);
+  const auto f = Finde_Abschnitt(doc, u"K");
+  ASSERT_TRUE(f);
+  QTextDocument abschnitt;
+  QTextCursor(&abschnitt).insertFragment(*f);
+  ASSERT_EQ(abschnitt.toPlainText(), "rotx\n");
+  QTextCursor c(&abschnitt);
+  c.setPosition(1);
+  EXPECT_TRUE(c.charFormat().font().bold());
+  EXPECT_EQ(c.charFormat().foreground().color(), QColor(255, 0, 0));
+  c.setPosition(4);
+  EXPECT_FALSE(c.charFormat().font().bold());
+}
+
+TEST(HelpSections, FileLookupOrderAndErrors) {
+  QTemporaryDir leer, erster, zweiter;
+  for (const QTemporaryDir* d : {&erster, &zweiter}) {
+    QFile f(QDir(d->path()).filePath("velumathlp.rtf"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  EXPECT_EQ(Finde_Hilfedatei({leer.path(), erster.path(), zweiter.path()}),
+            QDir(erster.path()).filePath("velumathlp.rtf"));
+  EXPECT_EQ(Finde_Hilfedatei({leer.path()}), std::nullopt);
+
+  const QStringList ordner = Suchordner_Hilfedatei();
+  ASSERT_GE(ordner.size(), 3);
+  EXPECT_EQ(ordner[0], QDir::currentPath());
+  const QString programmordner = QCoreApplication::applicationDirPath();
+  EXPECT_EQ(ordner.indexOf(programmordner), programmordner == QDir::currentPath() ? 0 : 1);
+  EXPECT_EQ(ordner.last(), "/usr/share/velumat");
+
+  const Abschnitt fehlt = Lade_Abschnitt(QDir(leer.path()).filePath("velumathlp.rtf"), u"_Widerstand");
+  EXPECT_FALSE(fehlt.datei.ok);
+  EXPECT_FALSE(fehlt.datei.error.isEmpty());
+  EXPECT_FALSE(fehlt.text);
+  // An empty file is no rich text.
+  const Abschnitt kaputt = Lade_Abschnitt(QDir(erster.path()).filePath("velumathlp.rtf"), u"_Widerstand");
+  EXPECT_FALSE(kaputt.datei.ok);
+  EXPECT_FALSE(kaputt.text);
+}
+
+TEST(HelpSections, TopicTree) {
+  for (int gruppe : {3, 8, 13, 16}) {
+    EXPECT_TRUE(kThemen[gruppe].key.isEmpty());
+    EXPECT_EQ(Schluessel_fuer_Eintrag(gruppe), std::nullopt);
+  }
+  EXPECT_EQ(Schluessel_fuer_Eintrag(-1), std::nullopt);
+  EXPECT_EQ(Schluessel_fuer_Eintrag(27), std::nullopt);
+  EXPECT_EQ(Schluessel_fuer_Eintrag(11), u"Kondensator__Spule_parallel");
+  EXPECT_EQ(Schluessel_fuer_Eintrag(26), u"Hoch_Tielpass");
+  EXPECT_EQ(kThemen[18].text, u"Widestand und Spule");
+  // Children follow their group node.
+  for (int i = 0; i < kThemenanzahl; ++i)
+    if (kThemen[i].eltern >= 0) {
+      EXPECT_LT(kThemen[i].eltern, i);
+      EXPECT_TRUE(kThemen[kThemen[i].eltern].key.isEmpty());
+    }
+}
+
+TEST(HelpSections, SectionForTheDisplayMode) {
+  const auto modus = [](std::initializer_list<QStringView> gesetzt) {
+    return Abschnitt_fuer_Modus(
+        [&](QStringView flag) { return std::find(gesetzt.begin(), gesetzt.end(), flag) != gesetzt.end(); });
+  };
+  EXPECT_EQ(modus({}), std::nullopt);
+  EXPECT_EQ(modus({u"phasor group"}), std::nullopt);
+  EXPECT_EQ(modus({u"LC circuit"}), std::nullopt);
+  EXPECT_EQ(modus({u"Blatt_RC_Reihe"}), std::nullopt);
+  EXPECT_EQ(modus({u"phasor group", u"capacitor only"}), u"_Kondensator");
+  EXPECT_EQ(modus({u"Fourier 2"}), u"_Fouriersynthese");
+  EXPECT_EQ(modus({u"Blatt_Hoch_Tiefpass"}), u"Hoch_Tielpass");
+  EXPECT_EQ(modus({u"parallel experiment C and L"}), u"Kondensator__Spule_parallel");
+  EXPECT_EQ(modus({u"Blatt_Kapazitaet"}), u"_Kondensator");
+  // Several matches: the last rule wins.
+  EXPECT_EQ(modus({u"Blatt_CL_Reihe", u"resistor only"}), u"Kondensator_Spule");
+  // Each rule points at the tree entry with the same section.
+  for (const Modusregel& r : kModusregeln)
+    EXPECT_EQ(kThemen[r.eintrag].key, r.key) << r.herkunft.toString().toStdString();
+}
+
+}  // namespace
