@@ -113,15 +113,6 @@ TEST_F(Form1Test, HandlerExceptionReachesTheErrorBoxOnceAndTheProgramGoesOn) {
   EXPECT_TRUE(Zeichenmodus.nur_Spule);
 }
 
-TEST_F(Form1Test, FailingRedrawReportsOnce) {
-  TForm1 form;
-  form.Setze_Client_Groesse(400, 300);
-  form.Fuehre_Thema_aus("Zeigerdiagramm/nur Widerstand");
-  Layout.r0 = 0;  // harmless; the redraw itself must not throw here
-  form.Zeichne_ausstehend();
-  EXPECT_TRUE(services_.message_boxes.calls.empty());
-}
-
 TEST_F(Form1Test, MenuHasEveryTopicAndUniqueMnemonics) {
   TForm1 form;
   for (const char* path :

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Lauf {
+  int status;
+  QString err;
+  QString out;
+};
+
+Lauf velumat(const QStringList& args, const QString& folder) {
+  QProcess p;
+  p.setWorkingDirectory(folder);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("QT_QPA_PLATFORM");
+  env.remove("DISPLAY");
+  p.setProcessEnvironment(env);
+  p.start(VELUMAT_BIN, args);
+  p.waitForFinished(60000);
+  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError()),
+          QString::fromLocal8Bit(p.readAllStandardOutput())};
+}
+
+TEST(Export, WritesTheDrawingWithoutADisplay) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("out.png");
+  const Lauf r = velumat({"--export", file, "--topic", "Zeigerdiagramm/nur Kondensator"}, dir.path());
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  const QImage image(file);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), 782);
+  EXPECT_GT(image.height(), 500);
+  EXPECT_LT(image.height(), 540);  // 550 less the status bar
+  // No settings file: white background, black axes through the circle centre.
+  const int cy = 550 / 2;
+  EXPECT_EQ(image.pixelColor(400, 20), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(60, cy), QColor(Qt::black));
+}
+
+TEST(Export, SizeAndBitmapFormat) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("out.bmp");
+  const Lauf r = velumat({"--export", file, "--topic", "Zeigerdiagramm/nur Spule", "--size", "1024x768"}, dir.path());
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  const QImage image(file);
+  EXPECT_EQ(image.width(), 1024);
+  EXPECT_GT(image.height(), 740);
+}
+
+TEST(Export, UnknownTopicAndUnwritableFileExitWithTwo) {
+  QTemporaryDir dir;
+  Lauf r = velumat({"--export", dir.filePath("x.png"), "--topic", "Zeigerdiagramm/gibt es nicht"}, dir.path());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.trimmed().count('\n'), 0) << r.err.toStdString();
+  r = velumat({"--export", dir.filePath("fehlt/x.png"), "--topic", "Zeigerdiagramm/nur Spule"}, dir.path());
+  EXPECT_EQ(r.status, 2);
+  r = velumat({"--size", "abc"}, dir.path());
+  EXPECT_EQ(r.status, 2);
+}
+
+TEST(Export, TopicsListsTheMenuPaths) {
+  QTemporaryDir dir;
+  const Lauf r = velumat({"--topics"}, dir.path());
+  ASSERT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.split('\n').contains("Zeigerdiagramm/nur Kondensator"));
+  EXPECT_FALSE(r.out.contains("Datei/"));
+}
+
+}  // namespace
