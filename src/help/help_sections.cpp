@@ -39,82 +39,88 @@ const std::array<Themeneintrag, kThemenanzahl> kThemen = {{
     {u"Hoch-Tiefpass", -1, u"Hoch_Tielpass"},
 }};
 
-// Flag names are those of the main window's display mode; the result sheets of the
-// calculators carry their Blatt_ names.
+using M = TZeichenmodus;
+
 const std::array<Modusregel, 40> kModusregeln = {{
-    {{u"resistor only"}, u"_Widerstand", 0, u"Zeigerdiagramm › nur Widerstand"},
-    {{u"capacitor only"}, u"_Kondensator", 1, u"Zeigerdiagramm › nur Kondensator"},
-    {{u"coil only"}, u"_Spule", 2, u"Zeigerdiagramm › nur Spule"},
-    {{u"R and C"}, u"Widerstand_Kondensator", 4, u"Zeigerdiagramm › Widerstand und Kondensator"},
-    {{u"R and L"}, u"Widerstand_Spule", 5, u"Zeigerdiagramm › Widerstand und Spule"},
-    {{u"C and L"}, u"Kondensator_Spule", 6, u"Zeigerdiagramm › Kondensator und Spule"},
-    {{u"R, C and L"}, u"Widerstand_Kondensator_Spule", 7, u"Zeigerdiagramm › Widerstand, Kondensator und Spule"},
-    {{u"three-phase"}, u"_Drehstrom", 19, u"Zeigerdiagramm › Drehstrom"},
-    {{u"series resonance"}, u"Widerstand_Kondensator_Spule", 7, u"Diagramme › Serienschwingkreis"},
-    {{u"parallel resonance"}, u"Widerstand_Kondensator_Spule_parallel", 12, u"Diagramme › Parallelschwingkreis"},
-    {{u"filter chain sweep"}, u"Widerstand_Kondensator_Spule", 7, u"Wobbelgenerator › Siebkette"},
-    {{u"trap circuit sweep"}, u"Widerstand_Kondensator_Spule_parallel", 12, u"Wobbelgenerator › Sperrkreis"},
-    {{u"high and low pass sweep", u"Blatt_Hoch_Tiefpass"},
+    {{&M::nur_Widerstand}, u"_Widerstand", 0, u"Zeigerdiagramm › nur Widerstand"},
+    {{&M::nur_Kondensator}, u"_Kondensator", 1, u"Zeigerdiagramm › nur Kondensator"},
+    {{&M::nur_Spule}, u"_Spule", 2, u"Zeigerdiagramm › nur Spule"},
+    {{&M::Widerstand_Kondensator}, u"Widerstand_Kondensator", 4, u"Zeigerdiagramm › Widerstand und Kondensator"},
+    {{&M::Widerstand_Spule}, u"Widerstand_Spule", 5, u"Zeigerdiagramm › Widerstand und Spule"},
+    {{&M::Kondensator_Spule}, u"Kondensator_Spule", 6, u"Zeigerdiagramm › Kondensator und Spule"},
+    {{&M::Widerstand_Kondensator_Spule},
+     u"Widerstand_Kondensator_Spule",
+     7,
+     u"Zeigerdiagramm › Widerstand, Kondensator und Spule"},
+    {{&M::Drehstrom}, u"_Drehstrom", 19, u"Zeigerdiagramm › Drehstrom"},
+    {{&M::Serienschwingkreis}, u"Widerstand_Kondensator_Spule", 7, u"Diagramme › Serienschwingkreis"},
+    {{&M::Parallelschwingkreis}, u"Widerstand_Kondensator_Spule_parallel", 12, u"Diagramme › Parallelschwingkreis"},
+    {{&M::Wobbel_Siebkette}, u"Widerstand_Kondensator_Spule", 7, u"Wobbelgenerator › Siebkette"},
+    {{&M::Wobbel_Sperrkreis}, u"Widerstand_Kondensator_Spule_parallel", 12, u"Wobbelgenerator › Sperrkreis"},
+    {{&M::Wobbel_Hoch_Tiefpass, &M::Blatt_Hoch_Tiefpass},
      u"Hoch_Tielpass",
      26,
      u"Wobbelgenerator › Hoch-Tiefpass, Berechnungen › Hoch-Tiefpass"},
-    {{u"amplitude modulation"}, u"_Amplitudenmodulation", 14, u"Amplitudenmodulation"},
-    {{u"frequency modulation"}, u"_Frequenzmodulation", 15, u"Frequenzmodulation"},
-    {{u"RC switching"}, u"_Ein_Aus_RC", 17, u"Ein-Ausschaltvorgänge › Widerstand mit Kondensator"},
-    {{u"RL switching"}, u"_Ein_Aus_RL", 18, u"Ein-Ausschaltvorgänge › Widerstand mit Spule"},
-    {{u"series experiment R and C"},
+    // The modulation flag is set together with each of its five signal forms.
+    {{&M::Amplitudenmodulation}, u"_Amplitudenmodulation", 14, u"Amplitudenmodulation"},
+    {{&M::Frequenzmodulation}, u"_Frequenzmodulation", 15, u"Frequenzmodulation"},
+    // Not the second flags: they survive Prepare.
+    {{&M::Schaltvorgang_RC}, u"_Ein_Aus_RC", 17, u"Ein-Ausschaltvorgänge › Widerstand mit Kondensator"},
+    {{&M::Schaltvorgang_RL}, u"_Ein_Aus_RL", 18, u"Ein-Ausschaltvorgänge › Widerstand mit Spule"},
+    {{&M::Experiment_RC_Reihe},
      u"Widerstand_Kondensator",
      4,
      u"Experimente › Reihenschaltungen › Widerstand und Kondensator"},
-    {{u"series experiment R and L"}, u"Widerstand_Spule", 5, u"Experimente › Reihenschaltungen › Widerstand und Spule"},
-    {{u"series experiment R, C and L"},
+    {{&M::Experiment_RL_Reihe}, u"Widerstand_Spule", 5, u"Experimente › Reihenschaltungen › Widerstand und Spule"},
+    {{&M::Experiment_RCL_Reihe},
      u"Widerstand_Kondensator_Spule",
      7,
      u"Experimente › Reihenschaltungen › Widerstand, Kondensator, Spule"},
-    {{u"parallel experiment R and C"},
+    {{&M::Experiment_RC_parallel},
      u"Widerstand_Kondensator_parallel",
      9,
      u"Experimente › Parallelschaltungen › Widerstand und Kondensator"},
-    {{u"parallel experiment R and L"},
+    {{&M::Experiment_RL_parallel},
      u"Widerstand_Spule_parallel",
      10,
      u"Experimente › Parallelschaltungen › Widerstand und Spule"},
-    {{u"parallel experiment R, C and L"},
+    {{&M::Experiment_RCL_parallel},
      u"Widerstand_Kondensator_Spule_parallel",
      12,
      u"Experimente › Parallelschaltungen › Widerstand, Kondensator, Spule"},
-    {{u"parallel experiment C and L"},
+    {{&M::Experiment_CL_parallel},
      u"Kondensator__Spule_parallel",
      11,
      u"Experimente › Parallelschaltungen › Kondensator und Spule"},
-    {{u"Fourier 1", u"Fourier 2"}, u"_Fouriersynthese", 20, u"Fouriersynthese › Fourier 1, Fourier 2"},
-    {{u"high-pass table"}, u"Hoch_Tielpass", 26, u"Tabellen › Hochpass"},
-    {{u"low-pass table"}, u"Hoch_Tielpass", 26, u"Tabellen › Tiefpass"},
-    {{u"trap circuit table"}, u"Widerstand_Kondensator_Spule_parallel", 12, u"Tabellen › Sperrkreis"},
-    {{u"filter chain table"}, u"Widerstand_Kondensator_Spule", 7, u"Tabellen › Siebkette"},
-    {{u"capacitance table"}, u"_Kondensator", 1, u"Tabellen › Kapazitäten"},
-    {{u"inductance table"}, u"_Spule", 2, u"Tabellen › Induktivitäten"},
-    {{u"Blatt_Kapazitaet", u"Blatt_Kondensator"},
+    // Not the signal flags of Fourier 1: they survive Prepare.
+    {{&M::Fourier1, &M::Fourier2}, u"_Fouriersynthese", 20, u"Fouriersynthese › Fourier 1, Fourier 2"},
+    {{&M::Tabelle_Hochpass}, u"Hoch_Tielpass", 26, u"Tabellen › Hochpass"},
+    {{&M::Tabelle_Tiefpass}, u"Hoch_Tielpass", 26, u"Tabellen › Tiefpass"},
+    {{&M::Tabelle_Sperrkreis}, u"Widerstand_Kondensator_Spule_parallel", 12, u"Tabellen › Sperrkreis"},
+    {{&M::Tabelle_Siebkette}, u"Widerstand_Kondensator_Spule", 7, u"Tabellen › Siebkette"},
+    {{&M::Tabelle_Kapazitaeten}, u"_Kondensator", 1, u"Tabellen › Kapazitäten"},
+    {{&M::Tabelle_Induktivitaeten}, u"_Spule", 2, u"Tabellen › Induktivitäten"},
+    {{&M::Blatt_Kapazitaet, &M::Blatt_Kondensator},
      u"_Kondensator",
      1,
      u"Berechnungen › Kapazität eines Kondensators, Berechnungen › Kondensator"},
-    {{u"Blatt_Induktivitaet", u"Blatt_Spule"},
+    {{&M::Blatt_Induktivitaet, &M::Blatt_Spule},
      u"_Spule",
      2,
      u"Berechnungen › Induktivität einer Spule, Berechnungen › Spule"},
-    {{u"Blatt_RC_parallel"}, u"Widerstand_Kondensator_parallel", 9, u"Berechnungen › Parallelschaltungen › R und C"},
-    {{u"Blatt_RL_parallel"}, u"Widerstand_Spule_parallel", 10, u"Berechnungen › Parallelschaltungen › R und L"},
-    {{u"Blatt_CL_parallel"}, u"Kondensator__Spule_parallel", 11, u"Berechnungen › Parallelschaltungen › C und L"},
-    {{u"Blatt_RCL_parallel"},
+    {{&M::Blatt_RC_parallel}, u"Widerstand_Kondensator_parallel", 9, u"Berechnungen › Parallelschaltungen › R und C"},
+    {{&M::Blatt_RL_parallel}, u"Widerstand_Spule_parallel", 10, u"Berechnungen › Parallelschaltungen › R und L"},
+    {{&M::Blatt_CL_parallel}, u"Kondensator__Spule_parallel", 11, u"Berechnungen › Parallelschaltungen › C und L"},
+    {{&M::Blatt_RCL_parallel},
      u"Widerstand_Kondensator_Spule_parallel",
      12,
      u"Berechnungen › Parallelschaltungen › R, C und L"},
-    {{u"Blatt_Widerstand"}, u"_Widerstand", 0, u"Berechnungen › Widerstand"},
-    {{u"Blatt_RCL_Reihe"},
+    {{&M::Blatt_Widerstand}, u"_Widerstand", 0, u"Berechnungen › Widerstand"},
+    {{&M::Blatt_RCL_Reihe},
      u"Widerstand_Kondensator_Spule",
      7,
      u"Berechnungen › Reihenschaltungen › Widerstand, Kondensator, Spule"},
-    {{u"Blatt_CL_Reihe"}, u"Kondensator_Spule", 6, u"Berechnungen › Reihenschaltungen › Kondensator mit Spule"},
+    {{&M::Blatt_CL_Reihe}, u"Kondensator_Spule", 6, u"Berechnungen › Reihenschaltungen › Kondensator mit Spule"},
 }};
 
 QStringList Suchordner_Hilfedatei() {
@@ -174,11 +180,11 @@ std::optional<QStringView> Schluessel_fuer_Eintrag(int index) {
   return kThemen[index].key;
 }
 
-std::optional<QStringView> Abschnitt_fuer_Modus(const std::function<bool(QStringView)>& ist_gesetzt) {
+std::optional<QStringView> Abschnitt_fuer_Modus(const TZeichenmodus& modus) {
   std::optional<QStringView> key;
   for (const Modusregel& regel : kModusregeln)
-    for (QStringView flag : regel.flags)
-      if (!flag.isEmpty() && ist_gesetzt(flag)) {
+    for (bool TZeichenmodus::*flag : regel.flags)
+      if (flag != nullptr && modus.*flag) {
         key = regel.key;
         break;
       }

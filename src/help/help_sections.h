@@ -5,10 +5,10 @@
 #include <QStringView>
 #include <QTextDocumentFragment>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "help/rtf_reader.h"
+#include "toolkit/zeichenmodus.h"
 
 class QTextDocument;
 
@@ -52,14 +52,14 @@ std::optional<QStringView> Schluessel_fuer_Eintrag(int index);
 // Which section fits the display mode of the main window. A rule matches when one of its flags
 // is set; the rules are tested in table order and the last match wins.
 struct Modusregel {
-  std::array<QStringView, 2> flags;  // second one empty when the rule has only one flag
+  std::array<bool TZeichenmodus::*, 2> flags;  // second one null when the rule has only one flag
   QStringView key;
   int eintrag;           // tree entry that shows the same section
   QStringView herkunft;  // menu command or dialog that sets the mode
 };
 extern const std::array<Modusregel, 40> kModusregeln;
 
-// Key for the display mode given by ist_gesetzt(flag name); nullopt when no rule matches.
-std::optional<QStringView> Abschnitt_fuer_Modus(const std::function<bool(QStringView)>& ist_gesetzt);
+// Key of the section for the display mode; nullopt when no rule matches.
+std::optional<QStringView> Abschnitt_fuer_Modus(const TZeichenmodus& modus);
 
 }  // namespace help

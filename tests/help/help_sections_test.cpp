@@ -180,24 +180,46 @@ TEST(HelpSections, TopicTree) {
 }
 
 TEST(HelpSections, SectionForTheDisplayMode) {
-  const auto modus = [](std::initializer_list<QStringView> gesetzt) {
-    return Abschnitt_fuer_Modus(
-        [&](QStringView flag) { return std::find(gesetzt.begin(), gesetzt.end(), flag) != gesetzt.end(); });
+  using M = TZeichenmodus;
+  const auto modus = [](std::initializer_list<bool M::*> gesetzt) {
+    M m;
+    for (bool M::*flag : gesetzt) m.*flag = true;
+    return Abschnitt_fuer_Modus(m);
   };
+  // Modes outside the table choose nothing, nor do the flags that survive Prepare on their own.
   EXPECT_EQ(modus({}), std::nullopt);
-  EXPECT_EQ(modus({u"phasor group"}), std::nullopt);
-  EXPECT_EQ(modus({u"LC circuit"}), std::nullopt);
-  EXPECT_EQ(modus({u"Blatt_RC_Reihe"}), std::nullopt);
-  EXPECT_EQ(modus({u"phasor group", u"capacitor only"}), u"_Kondensator");
-  EXPECT_EQ(modus({u"Fourier 2"}), u"_Fouriersynthese");
-  EXPECT_EQ(modus({u"Blatt_Hoch_Tiefpass"}), u"Hoch_Tielpass");
-  EXPECT_EQ(modus({u"parallel experiment C and L"}), u"Kondensator__Spule_parallel");
-  EXPECT_EQ(modus({u"Blatt_Kapazitaet"}), u"_Kondensator");
+  EXPECT_EQ(modus({&M::Zeigerdiagramm}), std::nullopt);
+  EXPECT_EQ(modus({&M::LC_Schwingkreis}), std::nullopt);
+  EXPECT_EQ(modus({&M::Blatt_RC_Reihe}), std::nullopt);
+  EXPECT_EQ(modus({&M::Blatt_RL_Reihe}), std::nullopt);
+  EXPECT_EQ(modus({&M::E_Feld, &M::B_Feld, &M::EB_Feld, &M::EB_gekreuzt, &M::nur_Bild}), std::nullopt);
+  EXPECT_EQ(modus({&M::Konstante_Achse_RC, &M::Konstante_Achse_RL, &M::Rechteck, &M::Zweiweg_Gleichrichtung}),
+            std::nullopt);
+  EXPECT_EQ(modus({&M::AM_Rechteck}), std::nullopt);
+
+  EXPECT_EQ(modus({&M::Zeigerdiagramm, &M::nur_Kondensator}), u"_Kondensator");
+  EXPECT_EQ(modus({&M::Fourier2}), u"_Fouriersynthese");
+  EXPECT_EQ(modus({&M::Fourier1, &M::Dreieck}), u"_Fouriersynthese");
+  EXPECT_EQ(modus({&M::Blatt_Hoch_Tiefpass}), u"Hoch_Tielpass");
+  EXPECT_EQ(modus({&M::Wobbel_Hoch_Tiefpass}), u"Hoch_Tielpass");
+  EXPECT_EQ(modus({&M::Experiment_CL_parallel}), u"Kondensator__Spule_parallel");
+  EXPECT_EQ(modus({&M::Blatt_Kapazitaet}), u"_Kondensator");
+  EXPECT_EQ(modus({&M::Schaltvorgang_RL, &M::Konstante_Achse_RL}), u"_Ein_Aus_RL");
+  EXPECT_EQ(modus({&M::Frequenzmodulation, &M::FM_Treppe}), u"_Frequenzmodulation");
   // Several matches: the last rule wins.
-  EXPECT_EQ(modus({u"Blatt_CL_Reihe", u"resistor only"}), u"Kondensator_Spule");
-  // Each rule points at the tree entry with the same section.
-  for (const Modusregel& r : kModusregeln)
-    EXPECT_EQ(kThemen[r.eintrag].key, r.key) << r.herkunft.toString().toStdString();
+  EXPECT_EQ(modus({&M::Blatt_CL_Reihe, &M::nur_Widerstand}), u"Kondensator_Spule");
+  EXPECT_EQ(modus({&M::Serienschwingkreis, &M::Tabelle_Sperrkreis}), u"Widerstand_Kondensator_Spule_parallel");
+
+  // Every rule chooses its section on its own flags, and the tree entry it names shows the same one.
+  for (const Modusregel& r : kModusregeln) {
+    SCOPED_TRACE(r.herkunft.toString().toStdString());
+    EXPECT_EQ(kThemen[r.eintrag].key, r.key);
+    for (bool M::*flag : r.flags) {
+      if (flag != nullptr) {
+        EXPECT_EQ(modus({flag}), r.key);
+      }
+    }
+  }
 }
 
 }  // namespace
