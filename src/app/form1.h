@@ -84,6 +84,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void KondensatorundSpule1Click();
   void WiderstandKondensatorundSpule1Click();
   void Drehstrom1Click();
+  void Rechenhilfe1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -194,7 +194,7 @@ void TForm1::Baue_Menue() {
            {"Elektron im gekreuzten E-B - Feld", "ElektronimgekreuztenEBFeld1"},
        }},
       {"Aufgaben", "Aufgaben1", nullptr, {{"erstellen", "erstellen1"}}},
-      {"Rechenhilfe", "Rechenhilfe1"},
+      {"Rechenhilfe", "Rechenhilfe1", &TForm1::Rechenhilfe1Click},
   };
 
   QMenuBar* bar = menuBar();
