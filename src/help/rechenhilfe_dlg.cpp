@@ -61,6 +61,7 @@ QPushButton* Neuer_Knopf(QWidget* parent, const char* name, const QString& text,
   auto* button = new QPushButton(text, parent);
   button->setObjectName(name);
   button->setGeometry(left, 512, 75, 25);
+  button->setAutoDefault(false);  // Enter in the tree must not print
   return button;
 }
 
