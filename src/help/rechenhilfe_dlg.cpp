@@ -90,7 +90,8 @@ TRechenhilfeDlg::TRechenhilfeDlg(QWidget* parent) : QDialog(parent) {
   palette.setColor(QPalette::Base, QColor(0xF9, 0xF0, 0xCC));
   palette.setColor(QPalette::Text, Qt::blue);
   RichEdit2->setPalette(palette);
-  RichEdit2->setLineWrapMode(QTextEdit::NoWrap);
+  // Lines wrap at the window edge: the help paragraphs are far wider than the page.
+  RichEdit2->setLineWrapMode(QTextEdit::WidgetWidth);
   RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit2->setAcceptRichText(true);
   auto* fuellen = new QVBoxLayout(TabSheet1);
