@@ -36,6 +36,4 @@ void TForm1::BerechneHochTiefpass1Click() { Oeffne_Rechner<TBerechne_Hoch_Tiefpa
 void TForm1::KapazitaeteinesKondensators1Click() {
   Oeffne_Rechner<TBerechne_Kapazitaet_InduktivitaetDLG>(*this, "Kondensator");
 }
-void TForm1::InduktivitaeteinerSpule1Click() {
-  Oeffne_Rechner<TBerechne_Kapazitaet_InduktivitaetDLG>(*this, "Spule");
-}
+void TForm1::InduktivitaeteinerSpule1Click() { Oeffne_Rechner<TBerechne_Kapazitaet_InduktivitaetDLG>(*this, "Spule"); }

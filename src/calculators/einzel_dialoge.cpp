@@ -45,7 +45,9 @@ class Skizze {
     return bild_;
   }
   void Linie(int x0, int y0, int x1, int y1) { painter_.drawLine(x0, y0, x1, y1); }
-  void Flaeche(int x0, int y0, int x1, int y1, const QColor& c) { painter_.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), c); }
+  void Flaeche(int x0, int y0, int x1, int y1, const QColor& c) {
+    painter_.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), c);
+  }
   void Ellipse(int x, int y, int w, int h) { painter_.drawEllipse(x, y, w, h); }
 
  private:
@@ -176,8 +178,8 @@ TBerechne_C_und_LDLG::TBerechne_C_und_LDLG(QWidget* parent) : QDialog(parent) {
   QLineEdit* l[5];
   auto* kondensator = Gruppe(QStringLiteral("Kondensator:"), QStringLiteral("GroupBox1"), Images().CImage, 1,
                              QStringLiteral("C ="), QStringLiteral("F"), c, Button1, QStringLiteral("Button1"));
-  auto* spule = Gruppe(QStringLiteral("Spule:"), QStringLiteral("GroupBox2"), Images().LImage, 6,
-                       QStringLiteral("L ="), QStringLiteral("H"), l, Button2, QStringLiteral("Button2"));
+  auto* spule = Gruppe(QStringLiteral("Spule:"), QStringLiteral("GroupBox2"), Images().LImage, 6, QStringLiteral("L ="),
+                       QStringLiteral("H"), l, Button2, QStringLiteral("Button2"));
   Edit1 = c[0], Edit2 = c[1], Edit3 = c[2], Edit4 = c[3], Edit5 = c[4];
   Edit6 = l[0], Edit7 = l[1], Edit8 = l[2], Edit9 = l[3], Edit10 = l[4];
 
@@ -206,8 +208,8 @@ void TBerechne_C_und_LDLG::FormShow() {
 
 void TBerechne_C_und_LDLG::Button1Click() {
   Kreiswerte w;
-  const Felder felder{{Groesse::C, Edit1}, {Groesse::Xc, Edit2}, {Groesse::f, Edit3}, {Groesse::Ueff, Edit4},
-                      {Groesse::Ieff, Edit5}};
+  const Felder felder{
+      {Groesse::C, Edit1}, {Groesse::Xc, Edit2}, {Groesse::f, Edit3}, {Groesse::Ueff, Edit4}, {Groesse::Ieff, Edit5}};
   if (!Rechne(felder, Berechne_Kondensator, w)) return;
   Speichere(w, {Groesse::C, Groesse::Xc, Groesse::Ieff, Groesse::Ueff, Groesse::f});
   Zeige_Blatt(&TZeichenmodus::Blatt_Kondensator);
@@ -215,8 +217,8 @@ void TBerechne_C_und_LDLG::Button1Click() {
 
 void TBerechne_C_und_LDLG::Button2Click() {
   Kreiswerte w;
-  const Felder felder{{Groesse::L, Edit6}, {Groesse::XL, Edit7}, {Groesse::f, Edit8}, {Groesse::Ueff, Edit9},
-                      {Groesse::Ieff, Edit10}};
+  const Felder felder{
+      {Groesse::L, Edit6}, {Groesse::XL, Edit7}, {Groesse::f, Edit8}, {Groesse::Ueff, Edit9}, {Groesse::Ieff, Edit10}};
   if (!Rechne(felder, Berechne_Spule, w)) return;
   Speichere(w, {Groesse::L, Groesse::XL, Groesse::Ieff, Groesse::Ueff, Groesse::f});
   Zeige_Blatt(&TZeichenmodus::Blatt_Spule);

@@ -30,7 +30,7 @@ class TBerechne_C_und_LDLG : public QDialog {
   void Button1Click();  // capacitor group
   void Button2Click();  // coil group
 
-  QString Variante;  // "Kondensator" or "Spule"
+  QString Variante;                                   // "Kondensator" or "Spule"
   QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5;   // C, Xc, f, Ueff, Ieff
   QLineEdit *Edit6, *Edit7, *Edit8, *Edit9, *Edit10;  // L, XL, f, Ueff, Ieff
   QPushButton *Button1, *Button2, *CancelBtn;
@@ -57,10 +57,10 @@ class TBerechne_Kapazitaet_InduktivitaetDLG : public QDialog {
   void OKBtnClick();    // capacitance
   void Button1Click();  // inductance
 
-  QString Variante;                            // "Kondensator" or "Spule"
-  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;    // er, A, d, result C
-  QLineEdit *Edit5, *Edit6, *Edit7, *Edit8;    // ur, n, l, A
-  QLineEdit* Edit9;                            // result L
+  QString Variante;                          // "Kondensator" or "Spule"
+  QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;  // er, A, d, result C
+  QLineEdit *Edit5, *Edit6, *Edit7, *Edit8;  // ur, n, l, A
+  QLineEdit* Edit9;                          // result L
   QPushButton *OKBtn, *Button1, *CancelBtn;
 
  protected:

@@ -47,14 +47,12 @@ TBerechne_ParallelSchaltungenDLG::TBerechne_ParallelSchaltungenDLG(QWidget* pare
   const TImages& bilder = Images();
 
   std::vector<Feldzeile> rc, rl, cl;
-  auto* rc_box = Gruppe(this, QStringLiteral("Widerstand und Kondensator:"), QStringLiteral("GroupBox1"),
-                        {1, 2, 3, 4, 5, 6},
-                        {{"C =", "F"}, {"Xc =", "V/A"}, {"f =", "Hz"}, {"Ueff =", "V"}, {"Ieff =", "A"}, {"R =", "Ohm"}},
-                        rc);
-  auto* rl_box = Gruppe(this, QStringLiteral("Widerstand und Spule:"), QStringLiteral("GroupBox2"),
-                        {7, 8, 9, 10, 11, 12},
-                        {{"L =", "H"}, {"Xl =", "V/A"}, {"f =", "Hz"}, {"Ueff =", "V"}, {"Ieff =", "A"}, {"R =", "Ohm"}},
-                        rl);
+  auto* rc_box =
+      Gruppe(this, QStringLiteral("Widerstand und Kondensator:"), QStringLiteral("GroupBox1"), {1, 2, 3, 4, 5, 6},
+             {{"C =", "F"}, {"Xc =", "V/A"}, {"f =", "Hz"}, {"Ueff =", "V"}, {"Ieff =", "A"}, {"R =", "Ohm"}}, rc);
+  auto* rl_box =
+      Gruppe(this, QStringLiteral("Widerstand und Spule:"), QStringLiteral("GroupBox2"), {7, 8, 9, 10, 11, 12},
+             {{"L =", "H"}, {"Xl =", "V/A"}, {"f =", "Hz"}, {"Ueff =", "V"}, {"Ieff =", "A"}, {"R =", "Ohm"}}, rl);
   auto* cl_box = Gruppe(this, QStringLiteral("Kondensator und Spule:"), QStringLiteral("GroupBox3"),
                         {13, 14, 15, 16, 17, 19, 20, 21},
                         {{"C =", "F"},
@@ -149,7 +147,7 @@ void TBerechne_ParallelSchaltungenDLG::OKBtnClick() {
 
 void TBerechne_ParallelSchaltungenDLG::Button1Click() {
   Kreiswerte w;
-  const Felder felder{{Groesse::L, Edit7},     {Groesse::XL, Edit8},   {Groesse::f, Edit9},
+  const Felder felder{{Groesse::L, Edit7},     {Groesse::XL, Edit8},    {Groesse::f, Edit9},
                       {Groesse::Ueff, Edit10}, {Groesse::Ieff, Edit11}, {Groesse::R, Edit12}};
   if (!Rechne(felder, calculators::Berechne_RL_parallel, w)) return;
   Speichere(w, {Groesse::Ieff, Groesse::Ueff, Groesse::L, Groesse::XL, Groesse::R, Groesse::f});
@@ -175,8 +173,8 @@ void TBerechne_ParallelSchaltungenDLG::Berechne_RCL_parallel() {
   const Felder felder{{Groesse::C, Edit13},    {Groesse::Xc, Edit14}, {Groesse::f, Edit15},  {Groesse::Ueff, Edit16},
                       {Groesse::Ieff, Edit17}, {Groesse::L, Edit19},  {Groesse::XL, Edit20}, {Groesse::R, Edit21}};
   if (!Rechne(felder, calculators::Berechne_RCL_parallel, w)) return;
-  Speichere(w, {Groesse::Ieff, Groesse::Ueff, Groesse::C, Groesse::Xc, Groesse::L, Groesse::XL, Groesse::f,
-                Groesse::R});
+  Speichere(w,
+            {Groesse::Ieff, Groesse::Ueff, Groesse::C, Groesse::Xc, Groesse::L, Groesse::XL, Groesse::f, Groesse::R});
   Zeige_Blatt(&TZeichenmodus::Blatt_RCL_parallel);
 }
 

@@ -27,9 +27,9 @@ class TBerechne_ParallelSchaltungenDLG : public QDialog {
   QLineEdit *Edit7, *Edit8, *Edit9, *Edit10, *Edit11, *Edit12;  // L, XL, f, Ueff, Ieff, R
   QLineEdit *Edit13, *Edit14, *Edit15, *Edit16, *Edit17;        // C, Xc, f, Ueff, Ieff
   QLineEdit *Edit19, *Edit20, *Edit21;                          // L, XL, R
-  QLabel *LabelR, *LabelOhm;  // "R =" and "Ohm" beside Edit21
-  QLabel *Image1, *Image2;    // C and R, L and R in parallel
-  QLabel *Image3, *Image4;    // C and L; R, C and L in parallel
+  QLabel *LabelR, *LabelOhm;                                    // "R =" and "Ohm" beside Edit21
+  QLabel *Image1, *Image2;                                      // C and R, L and R in parallel
+  QLabel *Image3, *Image4;                                      // C and L; R, C and L in parallel
   QPushButton *OKBtn, *Button1, *Button2, *CancelBtn;
 
  protected:

@@ -49,12 +49,12 @@ TRC_RL_ReiheDLG::TRC_RL_ReiheDLG(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("R und C  bzw.  R und L in Reihe:"));
   QLineEdit* rc[6];
   QLineEdit* rl[6];
-  auto* links = Zweiggruppe(this, QStringLiteral("Widerstand und Kondensator:"), QStringLiteral("GroupBox1"), 1,
-                            QStringLiteral("C ="), QStringLiteral("F"), Images().RCImage, rc, OKBtn,
-                            QStringLiteral("OKBtn"));
-  auto* rechts = Zweiggruppe(this, QStringLiteral("Widerstand und Spule:"), QStringLiteral("GroupBox2"), 7,
-                             QStringLiteral("L ="), QStringLiteral("H"), Images().RLImage, rl, Button1,
-                             QStringLiteral("Button1"));
+  auto* links =
+      Zweiggruppe(this, QStringLiteral("Widerstand und Kondensator:"), QStringLiteral("GroupBox1"), 1,
+                  QStringLiteral("C ="), QStringLiteral("F"), Images().RCImage, rc, OKBtn, QStringLiteral("OKBtn"));
+  auto* rechts =
+      Zweiggruppe(this, QStringLiteral("Widerstand und Spule:"), QStringLiteral("GroupBox2"), 7, QStringLiteral("L ="),
+                  QStringLiteral("H"), Images().RLImage, rl, Button1, QStringLiteral("Button1"));
   Edit1 = rc[0], Edit2 = rc[1], Edit3 = rc[2], Edit4 = rc[3], Edit5 = rc[4], Edit6 = rc[5];
   Edit7 = rl[0], Edit8 = rl[1], Edit9 = rl[2], Edit10 = rl[3], Edit11 = rl[4], Edit12 = rl[5];
 
@@ -94,7 +94,7 @@ void TRC_RL_ReiheDLG::OKBtnClick() {
 
 void TRC_RL_ReiheDLG::Button1Click() {
   Kreiswerte w;
-  const Felder felder{{Groesse::L, Edit7},     {Groesse::XL, Edit8},   {Groesse::f, Edit9},
+  const Felder felder{{Groesse::L, Edit7},     {Groesse::XL, Edit8},    {Groesse::f, Edit9},
                       {Groesse::Ueff, Edit10}, {Groesse::Ieff, Edit11}, {Groesse::R, Edit12}};
   if (!Rechne(felder, Berechne_RL_Reihe, w)) return;
   Speichere(w, {Groesse::Ieff, Groesse::Ueff, Groesse::L, Groesse::XL, Groesse::R, Groesse::f});
@@ -109,10 +109,10 @@ TBerechneRCL_ReiheDLG::TBerechneRCL_ReiheDLG(QWidget* parent) : QDialog(parent) 
   setWindowTitle(QStringLiteral("Widerstand, Kondensator und Spule in Reihe:"));
   auto* grid = new QGridLayout;
   const QString texte[8][2] = {
-      {QStringLiteral("C ="), QStringLiteral("F")},      {QStringLiteral("Xc ="), QStringLiteral("V/A")},
-      {QStringLiteral("f ="), QStringLiteral("Hz")},     {QStringLiteral("Ueff ="), QStringLiteral("V")},
-      {QStringLiteral("Ieff ="), QStringLiteral("A")},   {QStringLiteral("L ="), QStringLiteral("H")},
-      {QStringLiteral("Xl ="), QStringLiteral("V/A")},   {QStringLiteral("R ="), QStringLiteral("Ohm")}};
+      {QStringLiteral("C ="), QStringLiteral("F")},    {QStringLiteral("Xc ="), QStringLiteral("V/A")},
+      {QStringLiteral("f ="), QStringLiteral("Hz")},   {QStringLiteral("Ueff ="), QStringLiteral("V")},
+      {QStringLiteral("Ieff ="), QStringLiteral("A")}, {QStringLiteral("L ="), QStringLiteral("H")},
+      {QStringLiteral("Xl ="), QStringLiteral("V/A")}, {QStringLiteral("R ="), QStringLiteral("Ohm")}};
   QLineEdit* e[8];
   Feldzeile r_zeile{};
   auto* felder = new QWidget(this);
@@ -172,13 +172,13 @@ void TBerechneRCL_ReiheDLG::FormShow() {
 
 void TBerechneRCL_ReiheDLG::OKBtnClick() {
   Kreiswerte w;
-  Felder felder{{Groesse::C, Edit1},    {Groesse::Xc, Edit2}, {Groesse::f, Edit3},  {Groesse::Ueff, Edit4},
+  Felder felder{{Groesse::C, Edit1},    {Groesse::Xc, Edit2}, {Groesse::f, Edit3}, {Groesse::Ueff, Edit4},
                 {Groesse::Ieff, Edit5}, {Groesse::L, Edit6},  {Groesse::XL, Edit7}};
   if (Variante == QLatin1String("RCL_mit_R")) {
     felder.push_back({Groesse::R, Edit8});
     if (!Rechne(felder, Berechne_RCL_Reihe_mit_R, w)) return;
-    Speichere(w, {Groesse::Ieff, Groesse::Ueff, Groesse::L, Groesse::XL, Groesse::C, Groesse::Xc, Groesse::R,
-                  Groesse::f});
+    Speichere(w,
+              {Groesse::Ieff, Groesse::Ueff, Groesse::L, Groesse::XL, Groesse::C, Groesse::Xc, Groesse::R, Groesse::f});
     Schaltung.R_Zeiger = w.R;
     Zeige_Blatt(&TZeichenmodus::Blatt_RCL_Reihe);
     return;

@@ -18,11 +18,11 @@
 // Every shared circuit value equal.
 inline bool Gleich(const TSchaltung& a, const TSchaltung& b) {
   const real48 TSchaltung::*felder[] = {
-      &TSchaltung::Ug,    &TSchaltung::Ueff, &TSchaltung::Ieff,  &TSchaltung::R,     &TSchaltung::R_min,
-      &TSchaltung::R_max, &TSchaltung::C,    &TSchaltung::C_min, &TSchaltung::C_max, &TSchaltung::L,
-      &TSchaltung::L_min, &TSchaltung::L_max, &TSchaltung::f,    &TSchaltung::f_min, &TSchaltung::f_max,
-      &TSchaltung::R_Zeiger, &TSchaltung::RL, &TSchaltung::Xc,   &TSchaltung::XL,    &TSchaltung::Z,
-      &TSchaltung::phi,   &TSchaltung::fr,   &TSchaltung::Imax,  &TSchaltung::Imin};
+      &TSchaltung::Ug,       &TSchaltung::Ueff,  &TSchaltung::Ieff,  &TSchaltung::R,     &TSchaltung::R_min,
+      &TSchaltung::R_max,    &TSchaltung::C,     &TSchaltung::C_min, &TSchaltung::C_max, &TSchaltung::L,
+      &TSchaltung::L_min,    &TSchaltung::L_max, &TSchaltung::f,     &TSchaltung::f_min, &TSchaltung::f_max,
+      &TSchaltung::R_Zeiger, &TSchaltung::RL,    &TSchaltung::Xc,    &TSchaltung::XL,    &TSchaltung::Z,
+      &TSchaltung::phi,      &TSchaltung::fr,    &TSchaltung::Imax,  &TSchaltung::Imin};
   for (auto feld : felder)
     if (static_cast<long double>(a.*feld) != static_cast<long double>(b.*feld)) return false;
   return true;
