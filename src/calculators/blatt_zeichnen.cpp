@@ -24,16 +24,10 @@ const QColor& Farbe(Farbrolle rolle) {
 }
 
 Kreiswerte Gemeinsame_Werte() {
-  const TSchaltung& s = Schaltung;
   Kreiswerte w;
-  w.R = s.R;
-  w.C = s.C;
-  w.Xc = s.Xc;
-  w.L = s.L;
-  w.XL = s.XL;
-  w.f = s.f;
-  w.Ueff = s.Ueff;
-  w.Ieff = s.Ieff;
+  for (Groesse g :
+       {Groesse::R, Groesse::C, Groesse::Xc, Groesse::L, Groesse::XL, Groesse::f, Groesse::Ueff, Groesse::Ieff})
+    w[g] = Gemeinsamer_Wert(g);
   return w;
 }
 

@@ -26,8 +26,6 @@ void Zeige_Blatt(Blattmodus blatt) {
   if (THauptfenster* fenster = Hauptfenster()) fenster->Invalidate();
 }
 
-namespace {
-
 real48& Gemeinsamer_Wert(Groesse g) {
   switch (g) {
     case Groesse::R:
@@ -49,8 +47,6 @@ real48& Gemeinsamer_Wert(Groesse g) {
   }
   return Schaltung.R;
 }
-
-}  // namespace
 
 void Speichere(const Kreiswerte& w, std::initializer_list<Groesse> welche) {
   for (Groesse g : welche) Gemeinsamer_Wert(g) = w[g];

@@ -33,6 +33,9 @@ void FehlerMessage();
 // Clears the display mode, sets the sheet's mode and queues a redraw of the main window.
 void Zeige_Blatt(Blattmodus blatt);
 
+// The shared circuit value that holds g.
+real48& Gemeinsamer_Wert(Groesse g);
+
 // The listed values of w into the shared circuit values.
 void Speichere(const Kreiswerte& w, std::initializer_list<Groesse> welche);
 
