@@ -12,6 +12,7 @@
 
 #include "app/einstellungen_dlg.h"
 #include "app/zeichenflaeche.h"
+#include "calculators/blatt_zeichnen.h"
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
@@ -182,6 +183,11 @@ void TForm1::zeichnen(Canvas& canvas) {
     for (const auto& topic : phasor_topics) {
       if (topic.set) canvas.Draw(1, 1, topic.bild);
     }
+  }
+  for (const calculators::Blattmodus blatt : calculators::Rechenblaetter) {
+    if (!(m.*blatt)) continue;
+    Init_Graphik(canvas);
+    calculators::Zeichne_Rechenblatt(canvas, blatt);
   }
 }
 

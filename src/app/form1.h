@@ -86,6 +86,22 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Drehstrom1Click();
   void Rechenhilfe1Click();
 
+  // Berechnungen
+  void BerechneWiderstand1Click();
+  void BerechneKondensator1Click();
+  void BerechneSpule1Click();
+  void BerechneRCReihe1Click();
+  void BerechneRLReihe1Click();
+  void BerechneCLReihe1Click();
+  void BerechneRCLReihe1Click();
+  void BerechneRCParallel1Click();
+  void BerechneRLParallel1Click();
+  void BerechneCLParallel1Click();
+  void BerechneRCLParallel1Click();
+  void BerechneHochTiefpass1Click();
+  void KapazitaeteinesKondensators1Click();
+  void InduktivitaeteinerSpule1Click();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

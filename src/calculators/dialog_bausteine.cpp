@@ -1,0 +1,49 @@
+#include "calculators/dialog_bausteine.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace calculators {
+
+Feldzeile Neue_Feldzeile(QGridLayout* grid, int zeile, const QString& name, const QString& bezeichnung,
+                         const QString& einheit, const QString& start) {
+  QWidget* parent = grid->parentWidget();
+  Feldzeile z{new QLabel(bezeichnung, parent), new QLineEdit(start, parent), new QLabel(einheit, parent)};
+  z.Edit->setObjectName(name);
+  z.Edit->setMinimumWidth(110);
+  z.Bezeichnung->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  z.Bezeichnung->setBuddy(z.Edit);
+  grid->addWidget(z.Bezeichnung, zeile, 0);
+  grid->addWidget(z.Edit, zeile, 1);
+  grid->addWidget(z.Einheit, zeile, 2);
+  return z;
+}
+
+QPushButton* Neuer_Knopf(QWidget* parent, const QString& name, const QString& text) {
+  auto* knopf = new QPushButton(text, parent);
+  knopf->setObjectName(name);
+  knopf->setAutoDefault(false);
+  return knopf;
+}
+
+QLabel* Neues_Bild(QWidget* parent, const QString& name, const QImage& bild) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setPixmap(QPixmap::fromImage(bild.scaled(bild.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog) {
+  QPushButton* knopf = Neuer_Knopf(dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"));
+  QObject::connect(knopf, &QPushButton::clicked, dialog, &QDialog::reject);
+  return knopf;
+}
+
+QLabel* Neuer_Text(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
+
+}  // namespace calculators
