@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
+#include <vector>
 
 #include "toolkit/grundelemente.h"
 
@@ -14,3 +16,7 @@ bool Textfarbe_weiss();
 
 // Adds underline to the canvas font for one text and removes it again.
 void Schreibe_unterstrichen(Canvas& canvas, int x, int y, const QString& text, const QColor& colour);
+
+// The polyline without the points that lie on a straight run with both neighbours, for wide
+// pens: a wide line through collinear points covers what the single long line covers.
+std::vector<QPoint> Ohne_Zwischenpunkte(std::vector<QPoint> punkte);

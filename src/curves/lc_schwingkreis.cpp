@@ -78,11 +78,13 @@ void Zeichne_Kurven(Canvas& canvas, const TGraph& g, const TLC_Werte& w, long do
   canvas.Polyline(unten);
   canvas.Pen.Width = 2;
   canvas.Pen.Style = TPenStyle::psSolid;
-  canvas.MoveTo(g.x0, start_y);
+  std::vector<QPoint> kurve{{g.x0, start_y}};
+  kurve.reserve(n + 1);
   for (int i = 0; i < n; ++i) {
     const long double wert = huelle[i] * schwingung(w.omega * t[i]);
-    canvas.LineTo(g.x0 + i, g.axis - Pixel(wert * skala));
+    kurve.emplace_back(g.x0 + i, g.axis - Pixel(wert * skala));
   }
+  canvas.Polyline(Ohne_Zwischenpunkte(kurve));
 }
 
 }  // namespace

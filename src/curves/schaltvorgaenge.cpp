@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "curves/kurvenhilfe.h"
 #include "toolkit/farben.h"
 #include "toolkit/layout.h"
 #include "toolkit/number_text.h"
@@ -126,7 +127,7 @@ void Zeichne_Kurve(Canvas& canvas, const TSchaltbild& s, TKurve art, int y_b, in
   }
   canvas.Pen.Color = farbe;
   canvas.Pen.Width = 2;
-  canvas.Polyline(punkte);
+  canvas.Polyline(Ohne_Zwischenpunkte(punkte));
 }
 
 // Panel frame; returns the text position of row r.

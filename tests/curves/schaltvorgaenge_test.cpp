@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "curves/kurvenhilfe.h"
 #include "kurven_fixture.h"
 
 namespace {
@@ -16,9 +17,19 @@ class SchaltvorgangTest : public KurvenTest {
   }
   // Height above the base line of point n of the first curve drawn in colour c.
   static double Anteil(const platform::Recorder& rec, const QColor& c, int n) {
-    for (const auto& op : rec.ops("Polyline"))
-      if (op.penColor == c) return double(kBasis - op.args[2 * (n + 1) + 1]) / (kBasis - kOben);
-    ADD_FAILURE() << "no curve";
+    const int x = 7 + n;
+    for (const auto& op : rec.ops("Polyline")) {
+      if (op.penColor != c) continue;
+      // Straight runs come as one line: interpolate between the vertices around x.
+      for (int i = 0; i + 3 < op.args.size(); i += 2) {
+        const int x1 = op.args[i], y1 = op.args[i + 1], x2 = op.args[i + 2], y2 = op.args[i + 3];
+        if (x1 <= x && x <= x2 && x1 < x2) {
+          const double y = y1 + double(y2 - y1) * (x - x1) / (x2 - x1);
+          return (kBasis - y) / (kBasis - kOben);
+        }
+      }
+    }
+    ADD_FAILURE() << "no curve through x = " << x;
     return 0;
   }
 };
@@ -73,6 +84,16 @@ TEST_F(SchaltvorgangTest, AxisLengthIsRoundedToTenMicroseconds) {
   EXPECT_EQ(Achsenlaenge(0.2L), "1");
   EXPECT_DOUBLE_EQ(double(Abklingfaktor(0, 100, false, 1e-3L, 2e-3L)), 1.0);
   EXPECT_NEAR(double(Abklingfaktor(100, 100, false, 1e-3L, 2e-3L)), std::exp(-2.5), 1e-12);
+}
+
+TEST(ZwischenpunkteTest, OnlyPointsInsideAStraightRunInTheSameDirectionGo) {
+  using P = std::vector<QPoint>;
+  EXPECT_EQ(Ohne_Zwischenpunkte(P{{0, 0}, {1, 1}, {2, 2}, {3, 2}, {4, 2}, {5, 5}}),
+            (P{{0, 0}, {2, 2}, {4, 2}, {5, 5}}));
+  // A turn back on the same line and a repeated point stay.
+  EXPECT_EQ(Ohne_Zwischenpunkte(P{{0, 0}, {3, 0}, {1, 0}}), (P{{0, 0}, {3, 0}, {1, 0}}));
+  EXPECT_EQ(Ohne_Zwischenpunkte(P{{7, 5}, {7, 5}, {8, 6}}), (P{{7, 5}, {7, 5}, {8, 6}}));
+  EXPECT_EQ(Ohne_Zwischenpunkte(P{{1, 1}}), (P{{1, 1}}));
 }
 
 }  // namespace
