@@ -83,6 +83,30 @@ int Erster_im_Band(const TResonanzkurven& k, Wert wert, long double grenze) {
   return i;
 }
 
+// Text panel of the right half: title, then rows of the text height of "M" from y1.
+struct TTafel {
+  int x0, hM, indent, indent2, y1;
+  int zeile(int row) const { return y1 + row * hM; }
+};
+
+TTafel Beginne_Tafel(Canvas& canvas, const TBaender& b, int abstand, const QString& titel) {
+  const int hM = canvas.TextHeight("M");
+  const TTafel t{b.h + 50, hM, canvas.TextWidth("Feste Werte: "), canvas.TextWidth("Bei Resonanz: "), abstand + 2 * hM};
+  Schreibe_unterstrichen(canvas, t.x0, 5, titel, Farben.Text);
+  return t;
+}
+
+void Schreibe_feste_Werte(Canvas& canvas, const TTafel& t, long double U, long double R, long double C, long double L,
+                          const QColor& farbe_R, const QColor& farbe_C, const QColor& farbe_L) {
+  const int x = t.x0 + t.indent;
+  Schreibe_Text(canvas, t.x0, t.zeile(0), "Feste Werte:", Farben.Text);
+  Schreibe_Text(canvas, x, t.zeile(0), "  Ueff = " + Formatiere_Festkomma(U) + " V", Farben.Text);
+  Schreibe_Text(canvas, x, t.zeile(1), "  R = " + Formatiere_Festkomma(R) + " Ohm", farbe_R);
+  Schreibe_Text(canvas, x, t.zeile(2), "  C = " + Formatiere_Festkomma(C * 1e6L) + " uF", farbe_C);
+  Schreibe_Text(canvas, x, t.zeile(3), "  L = " + Formatiere_Festkomma(L * 1000) + " mH", farbe_L);
+  Schreibe_Text(canvas, t.x0, t.zeile(5), "Scheinwiderstand Z:", Farben.Impedanz);
+}
+
 }  // namespace
 
 TResonanzkurven Berechne_Serienschwingkreis(long double R, long double C, long double L, long double U, int N) {
@@ -195,21 +219,12 @@ void Zeichne_Serienschwingkreis(Canvas& canvas, long double R, long double C, lo
   Zeichne_Phasengraph(canvas, b, k, axis_3);
 
   // Text panel.
-  const int hM = canvas.TextHeight("M");
-  const int indent = canvas.TextWidth("Feste Werte: ");
-  const int indent2 = canvas.TextWidth("Bei Resonanz: ");
-  const int x0 = b.h + 50;
-  const int y1 = 5 + 2 * hM;
-  auto zeile = [&](int row) { return y1 + row * hM; };
+  const TTafel t = Beginne_Tafel(canvas, b, 5, "Serienschwingkreis mit R,C und L in Reihe:");
+  const int x0 = t.x0, indent2 = t.indent2;
+  auto zeile = [&](int row) { return t.zeile(row); };
   const long double Xc_fr = Berechne_Xc(C, k.fr);
   const long double XL_fr = Berechne_XL(L, k.fr);
-  Schreibe_unterstrichen(canvas, x0, 5, "Serienschwingkreis mit R,C und L in Reihe:", Farben.Text);
-  Schreibe_Text(canvas, x0, zeile(0), "Feste Werte:", Farben.Text);
-  Schreibe_Text(canvas, x0 + indent, zeile(0), "  Ueff = " + Formatiere_Festkomma(U) + " V", Farben.Text);
-  Schreibe_Text(canvas, x0 + indent, zeile(1), "  R = " + Formatiere_Festkomma(R) + " Ohm", Farben.Text);
-  Schreibe_Text(canvas, x0 + indent, zeile(2), "  C = " + Formatiere_Festkomma(C * 1e6L) + " uF", Farben.Text);
-  Schreibe_Text(canvas, x0 + indent, zeile(3), "  L = " + Formatiere_Festkomma(L * 1000) + " mH", Farben.Text);
-  Schreibe_Text(canvas, x0, zeile(5), "Scheinwiderstand Z:", Farben.Impedanz);
+  Schreibe_feste_Werte(canvas, t, U, R, C, L, Farben.Text, Farben.Text, Farben.Text);
   Schreibe_Text(canvas, x0, zeile(6), "Zmin = R = " + Formatiere_Festkomma(R) + " Ohm", Farben.Impedanz);
   Schreibe_Text(canvas, x0, zeile(8), "-- Xc (wg. Phasenverschiebung)", Farben.Kondensator);
   Schreibe_Text(canvas, x0, zeile(9), "-- XL", Farben.Spule);
@@ -291,21 +306,12 @@ void Zeichne_Parallelschwingkreis(Canvas& canvas, long double R, long double C, 
   const int axis_3 = (2 * b.T + b.H) / 2;
   Zeichne_Phasengraph(canvas, b, k, axis_3);
 
-  const int hM = canvas.TextHeight("M");
-  const int indent = canvas.TextWidth("Feste Werte: ");
-  const int indent2 = canvas.TextWidth("Bei Resonanz: ");
-  const int x0 = b.h + 50;
-  const int y1 = 20 + 2 * hM;
-  auto zeile = [&](int row) { return y1 + row * hM; };
+  const TTafel t = Beginne_Tafel(canvas, b, 20, "Parallelschwingkreis mit R,C und L:");
+  const int x0 = t.x0, indent2 = t.indent2;
+  auto zeile = [&](int row) { return t.zeile(row); };
   const long double Xc_fr = Berechne_Xc(C, k.fr);
   const long double XL_fr = Berechne_XL(L, k.fr);
-  Schreibe_unterstrichen(canvas, x0, 5, "Parallelschwingkreis mit R,C und L:", Farben.Text);
-  Schreibe_Text(canvas, x0, zeile(0), "Feste Werte:", Farben.Text);
-  Schreibe_Text(canvas, x0 + indent, zeile(0), "  Ueff = " + Formatiere_Festkomma(U) + " V", Farben.Text);
-  Schreibe_Text(canvas, x0 + indent, zeile(1), "  R = " + Formatiere_Festkomma(R) + " Ohm", Farben.Widerstand);
-  Schreibe_Text(canvas, x0 + indent, zeile(2), "  C = " + Formatiere_Festkomma(C * 1e6L) + " uF", Farben.Kondensator);
-  Schreibe_Text(canvas, x0 + indent, zeile(3), "  L = " + Formatiere_Festkomma(L * 1000) + " mH", Farben.Spule);
-  Schreibe_Text(canvas, x0, zeile(5), "Scheinwiderstand Z:", Farben.Impedanz);
+  Schreibe_feste_Werte(canvas, t, U, R, C, L, Farben.Widerstand, Farben.Kondensator, Farben.Spule);
   Schreibe_Text(canvas, x0, zeile(6), "Zmax = R = " + Formatiere_Festkomma(R) + " Ohm", Farben.Impedanz);
   Schreibe_Text(canvas, x0, zeile(8), "Bei Resonanz:", Farben.Text);
   Schreibe_Text(canvas, x0 + indent2, zeile(8), "  Xc = " + Formatiere_Festkomma(Xc_fr) + " V/A", Farben.Kondensator);
@@ -319,6 +325,6 @@ void Zeichne_Parallelschwingkreis(Canvas& canvas, long double R, long double C, 
   Schreibe_Text(canvas, x0, zeile(16), "  - Ic", Farben.Kondensator);
   Schreibe_Text(canvas, x0, zeile(17), "  - IL (wg. Phasenverschiebung)", Farben.Spule);
   Schreibe_Text(canvas, x0, axis_3, "Phasenverschiebung Phi:", Farben.Text);
-  Schreibe_Text(canvas, x0, axis_3 + 2 * hM, "Resonanzfrequenz fr = " + Formatiere_Festkomma(k.fr) + " Hz",
+  Schreibe_Text(canvas, x0, axis_3 + 2 * t.hM, "Resonanzfrequenz fr = " + Formatiere_Festkomma(k.fr) + " Hz",
                 Farben.Text);
 }
