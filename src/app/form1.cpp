@@ -13,6 +13,11 @@
 #include "app/einstellungen_dlg.h"
 #include "app/zeichenflaeche.h"
 #include "calculators/blatt_zeichnen.h"
+#include "curves/lc_schwingkreis.h"
+#include "curves/resonanz.h"
+#include "curves/schaltvorgaenge.h"
+#include "curves/schaltvorgang_dlg.h"
+#include "curves/schwingkreis_dlg.h"
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
@@ -20,6 +25,7 @@
 #include "toolkit/grundelemente.h"
 #include "toolkit/images.h"
 #include "toolkit/layout.h"
+#include "toolkit/schaltung.h"
 #include "toolkit/title_picture.h"
 
 namespace {
@@ -184,6 +190,33 @@ void TForm1::zeichnen(Canvas& canvas) {
       if (topic.set) canvas.Draw(1, 1, topic.bild);
     }
   }
+  const TImages& bilder = Images();
+  const int W = ClientWidth();
+  if (m.Serienschwingkreis) {
+    Init_Graphik(canvas);
+    Zeichne_Serienschwingkreis(canvas, Schaltung.R, Schaltung.C, Schaltung.L, Schaltung.Ueff);
+    canvas.Draw(W - bilder.RCLImage.width() - 5, 50, bilder.RCLImage);
+  }
+  if (m.Parallelschwingkreis) {
+    Init_Graphik(canvas);
+    Zeichne_Parallelschwingkreis(canvas, Schaltung.R, Schaltung.C, Schaltung.L, Schaltung.Ueff);
+    canvas.Draw(W - bilder.RCLImage.width() - 5, 50, bilder.RCLImage);
+  }
+  if (m.LC_Schwingkreis) {
+    Init_Graphik(canvas);
+    Zeichne_LC_Schwingkreis(canvas);
+    canvas.Draw(W - bilder.LSSchwingkreisImage.width() - 8, 50, bilder.LSSchwingkreisImage);
+  }
+  if (m.Schaltvorgang_RC) {
+    Init_Graphik(canvas);
+    Zeichne_Kondensator_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.C);
+    canvas.Draw(W - bilder.RCImage.width() - 12, 5, bilder.RCImage);
+  }
+  if (m.Schaltvorgang_RL) {
+    Init_Graphik(canvas);
+    Zeichne_Spule_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.L);
+    canvas.Draw(W - bilder.RLImage.width() - 12, 5, bilder.RLImage);
+  }
   for (const calculators::Blattmodus blatt : calculators::Rechenblaetter) {
     if (!(m.*blatt)) continue;
     Init_Graphik(canvas);
@@ -320,7 +353,29 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // The parameter dialog of the current topic, tested in a fixed order.
-void TForm1::Oeffne_Parameterdialog() {}
+void TForm1::Oeffne_Parameterdialog() {
+  const TZeichenmodus& m = Zeichenmodus;
+  if (m.Serienschwingkreis) {
+    TSerienschwinkreisDlg dlg(this);
+    dlg.exec();
+  }
+  if (m.Parallelschwingkreis) {
+    TSperrschwingkreisDlg dlg(this);
+    dlg.exec();
+  }
+  if (m.LC_Schwingkreis) {
+    TLCSchwingkreisDlg dlg(this);
+    dlg.exec();
+  }
+  if (m.Schaltvorgang_RC) {
+    TAuf_entlade_KondDlg dlg(this);
+    dlg.exec();
+  }
+  if (m.Schaltvorgang_RL) {
+    TEin_aus_SpuleDLG dlg(this);
+    dlg.exec();
+  }
+}
 
 // ---- Menu commands ----
 

@@ -85,6 +85,11 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void WiderstandKondensatorundSpule1Click();
   void Drehstrom1Click();
   void Rechenhilfe1Click();
+  void Serienschwingkreis1Click();
+  void Parallelschwingkreis1Click();
+  void LCSchwingkreis1Click();
+  void WiderstandmitKondensator1Click();
+  void WiderstandmitSpule1Click();
 
   // Berechnungen
   void BerechneWiderstand1Click();
@@ -116,6 +121,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Neu_zeichnen();
   void Zeigerthema(bool TZeichenmodus::*flag);
   void Thema_gewaehlt();  // end of the phasor, curve and field commands
+  void Kurventhema(bool TZeichenmodus::*flag, void (*startwerte)());
   void Oeffne_Parameterdialog();
   void Platziere_Titelbild();
 

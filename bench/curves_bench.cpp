@@ -1,0 +1,77 @@
+// Redraw of each curve topic at 1920 x 1080 with its start values.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <cstdlib>
+
+#include "curves/lc_schwingkreis.h"
+#include "curves/resonanz.h"
+#include "curves/schaltvorgaenge.h"
+#include "toolkit/farben.h"
+#include "toolkit/layout.h"
+#include "toolkit/schaltung.h"
+#include "toolkit/zeichenmodus.h"
+
+namespace {
+
+constexpr int kW = 1920, kH = 1080, kStatus = 20;
+
+template <typename Zeichnung>
+void Neu_zeichnen(benchmark::State& state, void (*startwerte)(), Zeichnung zeichnung) {
+  Bereite_Fenster_vor(kW, kH, kStatus);
+  startwerte();
+  QImage image(kW, kH - kStatus, QImage::Format_RGB32);
+  Canvas canvas(&image);
+  for (auto _ : state) {
+    canvas.Font.Name = "System";
+    canvas.Font.SetSize(10);
+    canvas.Pen.Color = QColor(0x80, 0x80, 0x80);
+    canvas.Brush.Style = TBrushStyle::bsSolid;
+    canvas.Brush.Color = Farben.Hintergrund;
+    canvas.Rectangle(0, 0, kW, kH);
+    canvas.Pen.Color = Farben.Text;
+    zeichnung(canvas);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
+void BM_Serienschwingkreis(benchmark::State& state) {
+  Neu_zeichnen(state, Startwerte_Serienschwingkreis,
+               [](Canvas& c) { Zeichne_Serienschwingkreis(c, Schaltung.R, Schaltung.C, Schaltung.L, Schaltung.Ueff); });
+}
+void BM_Parallelschwingkreis(benchmark::State& state) {
+  Neu_zeichnen(state, Startwerte_Parallelschwingkreis, [](Canvas& c) {
+    Zeichne_Parallelschwingkreis(c, Schaltung.R, Schaltung.C, Schaltung.L, Schaltung.Ueff);
+  });
+}
+void BM_LC_Schwingkreis(benchmark::State& state) {
+  Neu_zeichnen(state, Startwerte_LC_Schwingkreis, Zeichne_LC_Schwingkreis);
+}
+void BM_Kondensator_Schaltvorgang(benchmark::State& state) {
+  Zeichenmodus.Konstante_Achse_RC = true;
+  Neu_zeichnen(state, Startwerte_Kondensator_Schaltvorgang,
+               [](Canvas& c) { Zeichne_Kondensator_Schaltvorgang(c, Schaltung.Ug, Schaltung.R, Schaltung.C); });
+}
+void BM_Spule_Schaltvorgang(benchmark::State& state) {
+  Zeichenmodus.Konstante_Achse_RL = true;
+  Neu_zeichnen(state, Startwerte_Spule_Schaltvorgang,
+               [](Canvas& c) { Zeichne_Spule_Schaltvorgang(c, Schaltung.Ug, Schaltung.R, Schaltung.L); });
+}
+
+BENCHMARK(BM_Serienschwingkreis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Parallelschwingkreis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LC_Schwingkreis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kondensator_Schaltvorgang)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Spule_Schaltvorgang)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
