@@ -99,6 +99,8 @@ class Canvas {
 
   // Window canvas: pushes the drawing to the screen now. Elsewhere nothing.
   void present();
+  // True for the canvas of a window (one made with a present hook).
+  bool IsWindowCanvas() const { return static_cast<bool>(present_hook_); }
 
   // Logs every primitive into r; nullptr detaches.
   void SetRecorder(Recorder* r) { recorder_ = r; }
