@@ -71,59 +71,59 @@ void Zeichne_R_Zeiger(Canvas& canvas) {
   t.Zeile(4, Wertzeile("Ir = ", s.Ug / s.R_Zeiger, " A"), Farben.Widerstandsstrom);
 }
 
-void Zeichne_C_Zeiger(Canvas& canvas) {
+namespace {
+
+// Capacitor or coil: the current a quarter turn ahead of (capacitor) or behind (coil) the voltage.
+struct TBlindbauteil {
+  QString U, I, X;  // names of voltage, current and reactance: "Uc", "Ic", "Xc"
+  int Stromzeiger;
+  long double Versatz;
+  QColor Farbe;
+  int Label_dx;
+  QString Zeile1;
+  long double X_Wert;
+  QString Bauteilzeile;  // "C  = 500 uF"
+};
+
+void Zeichne_Blindbauteil(Canvas& canvas, const TBlindbauteil& t) {
   const TSchaltung& s = Schaltung;
   TEinzelbild b;
   b.Spannung = {Layout.r0, 0, Farben.Impedanz};
-  b.Strom = {Stromzeiger_C(), -Pi_halbe, Farben.Kondensator};
-  b.Strom_Endfarbe = Farben.Kondensator;
-  b.Spannung_Label = "Uc";
-  b.Strom_Label = "Ic";
+  b.Strom = {t.Stromzeiger, t.Versatz, t.Farbe};
+  b.Strom_Endfarbe = t.Farbe;
+  b.Spannung_Label = t.U;
+  b.Strom_Label = t.I;
+  b.Strom_Label_dx = t.Label_dx;
   b.Achse_Laenge = Layout.r0;
-  b.Achse_links = "Ic";
-  b.Farbe_links = Farben.Kondensator;
-  b.Achse_rechts = "Uc";
+  b.Achse_links = t.I;
+  b.Farbe_links = t.Farbe;
+  b.Achse_rechts = t.U;
   b.Farbe_rechts = Farben.Impedanz;
   Zeichne_Einzelbild(canvas, b);
 
-  const long double Xc = Berechne_Xc(s.C, s.f);
-  const QColor& farbe = Farben.Kondensator;
-  TTextblock t(canvas);
-  t.Zeile(0, "Strom und Spannung", Farben.Text);
-  t.Zeile(1, "am kapazitiven Widerstand", Farben.Text);
-  t.Zeile(2, Wertzeile("Uc = ", s.Ug, " V"), Farben.Impedanz);
-  t.Zeile(3, Wertzeile("Xc = ", Xc, " V/A"), farbe);
-  t.Zeile(4, Wertzeile("Ic = ", s.Ug / Xc, " A"), farbe);
-  t.Zeile(5, Wertzeile("C  = ", s.C * 1e6L, " uF"), farbe);
-  t.Zeile(6, Wertzeile("f  = ", s.f, " Hz"), farbe);
-  t.Zeile(7, "Phi= 90 Grad", farbe);
+  TTextblock text(canvas);
+  text.Zeile(0, "Strom und Spannung", Farben.Text);
+  text.Zeile(1, t.Zeile1, Farben.Text);
+  text.Zeile(2, Wertzeile(t.U + " = ", s.Ug, " V"), Farben.Impedanz);
+  text.Zeile(3, Wertzeile(t.X + " = ", t.X_Wert, " V/A"), t.Farbe);
+  text.Zeile(4, Wertzeile(t.I + " = ", s.Ug / t.X_Wert, " A"), t.Farbe);
+  text.Zeile(5, t.Bauteilzeile, t.Farbe);
+  text.Zeile(6, Wertzeile("f  = ", s.f, " Hz"), t.Farbe);
+  text.Zeile(7, "Phi= 90 Grad", t.Farbe);
+}
+
+}  // namespace
+
+void Zeichne_C_Zeiger(Canvas& canvas) {
+  const TSchaltung& s = Schaltung;
+  Zeichne_Blindbauteil(
+      canvas, {"Uc", "Ic", "Xc", Stromzeiger_C(), -Pi_halbe, Farben.Kondensator, 0, "am kapazitiven Widerstand",
+               Berechne_Xc(s.C, s.f), Wertzeile("C  = ", s.C * 1e6L, " uF")});
 }
 
 void Zeichne_L_Zeiger(Canvas& canvas) {
   const TSchaltung& s = Schaltung;
-  TEinzelbild b;
-  b.Spannung = {Layout.r0, 0, Farben.Impedanz};
-  b.Strom = {Stromzeiger_L(), Pi_halbe, Farben.Spule};
-  b.Strom_Endfarbe = Farben.Spule;
-  b.Spannung_Label = "Ul";
-  b.Strom_Label = "Il";
-  b.Strom_Label_dx = 2;
-  b.Achse_Laenge = Layout.r0;
-  b.Achse_links = "Il";
-  b.Farbe_links = Farben.Spule;
-  b.Achse_rechts = "Ul";
-  b.Farbe_rechts = Farben.Impedanz;
-  Zeichne_Einzelbild(canvas, b);
-
-  const long double XL = Berechne_XL(s.L, s.f);
-  const QColor& farbe = Farben.Spule;
-  TTextblock t(canvas);
-  t.Zeile(0, "Strom und Spannung", Farben.Text);
-  t.Zeile(1, "am induktiven Widerstand", Farben.Text);
-  t.Zeile(2, Wertzeile("Ul = ", s.Ug, " V"), Farben.Impedanz);
-  t.Zeile(3, Wertzeile("Xl = ", XL, " V/A"), farbe);
-  t.Zeile(4, Wertzeile("Il = ", s.Ug / XL, " A"), farbe);
-  t.Zeile(5, Wertzeile("L  = ", s.L * 1000, " mH"), farbe);
-  t.Zeile(6, Wertzeile("f  = ", s.f, " Hz"), farbe);
-  t.Zeile(7, "Phi= 90 Grad", farbe);
+  Zeichne_Blindbauteil(canvas,
+                       {"Ul", "Il", "Xl", Stromzeiger_L(), Pi_halbe, Farben.Spule, 2, "am induktiven Widerstand",
+                        Berechne_XL(s.L, s.f), Wertzeile("L  = ", s.L * 1000, " mH")});
 }

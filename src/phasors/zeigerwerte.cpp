@@ -8,28 +8,24 @@ TZeigerwerte Zeigerwerte;
 
 namespace {
 
-void Setze_R(long double R, long double min, long double max) {
-  Schaltung.R_Zeiger = R;
-  Schaltung.R_min = min;
-  Schaltung.R_max = max;
+// A value with the bounds of its slider.
+void Setze(real48& wert, real48& min, real48& max, long double w, long double lo, long double hi) {
+  wert = w;
+  min = lo;
+  max = hi;
 }
 
-void Setze_C(long double C, long double min, long double max) {
-  Schaltung.C = C;
-  Schaltung.C_min = min;
-  Schaltung.C_max = max;
+void Setze_R(long double R, long double lo, long double hi) {
+  Setze(Schaltung.R_Zeiger, Schaltung.R_min, Schaltung.R_max, R, lo, hi);
 }
-
-void Setze_L(long double L, long double min, long double max) {
-  Schaltung.L = L;
-  Schaltung.L_min = min;
-  Schaltung.L_max = max;
+void Setze_C(long double C, long double lo, long double hi) {
+  Setze(Schaltung.C, Schaltung.C_min, Schaltung.C_max, C, lo, hi);
 }
-
-void Setze_f(long double f, long double min, long double max) {
-  Schaltung.f = f;
-  Schaltung.f_min = min;
-  Schaltung.f_max = max;
+void Setze_L(long double L, long double lo, long double hi) {
+  Setze(Schaltung.L, Schaltung.L_min, Schaltung.L_max, L, lo, hi);
+}
+void Setze_f(long double f, long double lo, long double hi) {
+  Setze(Schaltung.f, Schaltung.f_min, Schaltung.f_max, f, lo, hi);
 }
 
 // R 200 Ohm, C 10 uF, L 0.5 H and f 50 Hz with the bounds of the series topics.
