@@ -18,6 +18,8 @@
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
 #include "curves/schwingkreis_dlg.h"
+#include "phasors/einzelzeiger.h"
+#include "phasors/reihenzeiger.h"
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
@@ -180,14 +182,20 @@ void TForm1::zeichnen(Canvas& canvas) {
     const struct {
       bool set;
       const QImage& bild;
+      void (*zeichne)(Canvas&);
     } phasor_topics[] = {
-        {m.nur_Widerstand, bilder.RImage},     {m.nur_Kondensator, bilder.CImage},
-        {m.nur_Spule, bilder.LImage},          {m.Widerstand_Kondensator, bilder.RCImage},
-        {m.Widerstand_Spule, bilder.RLImage},  {m.Widerstand_Kondensator_Spule, bilder.RCLImage},
-        {m.Kondensator_Spule, bilder.CLImage},
+        {m.nur_Widerstand, bilder.RImage, Zeichne_R_Zeiger},
+        {m.nur_Kondensator, bilder.CImage, Zeichne_C_Zeiger},
+        {m.nur_Spule, bilder.LImage, Zeichne_L_Zeiger},
+        {m.Widerstand_Kondensator, bilder.RCImage, Zeichne_RC_Zeiger},
+        {m.Widerstand_Spule, bilder.RLImage, Zeichne_RL_Zeiger},
+        {m.Widerstand_Kondensator_Spule, bilder.RCLImage, Zeichne_RCL_Zeiger},
+        {m.Kondensator_Spule, bilder.CLImage, Zeichne_CL_Zeiger},
     };
     for (const auto& topic : phasor_topics) {
-      if (topic.set) canvas.Draw(1, 1, topic.bild);
+      if (!topic.set) continue;
+      canvas.Draw(1, 1, topic.bild);
+      topic.zeichne(canvas);
     }
   }
   const TImages& bilder = Images();
@@ -384,20 +392,14 @@ void TForm1::Thema_gewaehlt() {
   if (Einstellungen.Werte_sofort && !ohne_dialoge_) FormMouseDown(Qt::RightButton, 100, 100);
 }
 
-void TForm1::Zeigerthema(bool TZeichenmodus::*flag) {
+void TForm1::Zeigerthema(bool TZeichenmodus::*flag, void (*startwerte)()) {
   Prepare();
   Zeichenmodus.Zeigerdiagramm = true;
   Zeichenmodus.*flag = true;
+  if (startwerte != nullptr) startwerte();
   Thema_gewaehlt();
 }
 
-void TForm1::nurWiderstand1Click() { Zeigerthema(&TZeichenmodus::nur_Widerstand); }
-void TForm1::nurKondensator1Click() { Zeigerthema(&TZeichenmodus::nur_Kondensator); }
-void TForm1::nurSpule1Click() { Zeigerthema(&TZeichenmodus::nur_Spule); }
-void TForm1::WiderstandundKondensator1Click() { Zeigerthema(&TZeichenmodus::Widerstand_Kondensator); }
-void TForm1::WiderstandundSpule1Click() { Zeigerthema(&TZeichenmodus::Widerstand_Spule); }
-void TForm1::KondensatorundSpule1Click() { Zeigerthema(&TZeichenmodus::Kondensator_Spule); }
-void TForm1::WiderstandKondensatorundSpule1Click() { Zeigerthema(&TZeichenmodus::Widerstand_Kondensator_Spule); }
 void TForm1::Drehstrom1Click() { Zeigerthema(&TZeichenmodus::Drehstrom); }
 
 void TForm1::Programmeinstellungen1Click() {

@@ -119,7 +119,8 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Fuege_Eintraege_hinzu(QMenu* menu, const QString& path, const std::vector<TMenuEintrag>& entries);
   void Richte_Aktion_ein(QAction* action, const TMenuEintrag& e, const QString& path);
   void Neu_zeichnen();
-  void Zeigerthema(bool TZeichenmodus::*flag);
+  // Prepare, the phasor group and the topic's flag, its start values, then the common end.
+  void Zeigerthema(bool TZeichenmodus::*flag, void (*startwerte)() = nullptr);
   void Thema_gewaehlt();  // end of the phasor, curve and field commands
   void Kurventhema(bool TZeichenmodus::*flag, void (*startwerte)());
   void Oeffne_Parameterdialog();

@@ -21,7 +21,10 @@ Canvas& TZeichenflaeche::canvas_for(int width, int height, bool in_use) {
     image_ = QImage(wanted, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);
     image_.fill(Qt::white);
-    canvas_ = std::make_unique<Canvas>(&image_, [this] { repaint(); });
+    canvas_ = std::make_unique<Canvas>(&image_, [this] {
+      const QRegion region = canvas_->TakeDirtyRegion();
+      if (!region.isEmpty()) repaint(region);
+    });
   }
   return *canvas_;
 }

@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include <climits>
+
 #include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPen>
@@ -164,7 +166,54 @@ void Canvas::present() {
   if (present_hook_) present_hook_();
 }
 
+QRegion Canvas::TakeDirtyRegion() {
+  QRegion region;
+  if (dirty_all_) {
+    region = QRect(0, 0, Width(), Height());
+  } else {
+    // A few rectangles per animation step; a region of them stays small.
+    for (const QRect& r : dirty_) region += r;
+  }
+  dirty_.clear();
+  dirty_all_ = false;
+  return region;
+}
+
+void Canvas::mark_dirty(const QString& op, const QList<int>& args, const QString& text) {
+  if (dirty_all_) return;
+  if (dirty_.size() > 256) {
+    dirty_all_ = true;
+    dirty_.clear();
+    return;
+  }
+  const int grow = Pen.Width + 1;
+  auto span = [&](int from, int to) {
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    for (int i = from; i + 1 < to; i += 2) {
+      left = std::min(left, args[i]);
+      right = std::max(right, args[i]);
+      top = std::min(top, args[i + 1]);
+      bottom = std::max(bottom, args[i + 1]);
+    }
+    if (left > right) return;
+    dirty_.push_back(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-grow, -grow, grow, grow));
+  };
+  if (op == QLatin1String("LineTo") || op == QLatin1String("Polyline")) {
+    span(0, static_cast<int>(args.size()));
+  } else if (op == QLatin1String("TextOut")) {
+    dirty_.push_back(QRect(args[0] - 2, args[1] - 2, TextWidth(text) + 4, font_cache().height + 4));
+  } else if (op == QLatin1String("Pixel")) {
+    dirty_.push_back(QRect(args[0], args[1], 1, 1));
+  } else if (op == QLatin1String("Draw")) {
+    dirty_.push_back(QRect(args[0], args[1], args[2], args[3]));
+  } else {
+    // Rectangle, Ellipse, FillRect, StretchDraw, CopyRect: left, top, right, bottom first
+    dirty_.push_back(Rect(args[0], args[1], args[2], args[3]).adjusted(-grow, -grow, grow, grow));
+  }
+}
+
 void Canvas::record(const QString& op, QList<int> args, const QString& text, const QColor& c) {
+  if (present_hook_) mark_dirty(op, args, text);
   if (!recorder_) return;
   RecordedOp r;
   r.op = op;

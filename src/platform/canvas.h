@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -99,13 +100,21 @@ class Canvas {
 
   // Window canvas: pushes the drawing to the screen now. Elsewhere nothing.
   void present();
+  // True for the canvas of a window (one made with a present hook).
+  bool IsWindowCanvas() const { return static_cast<bool>(present_hook_); }
+  // Window canvas: what was drawn since the last call, in drawing pixels, so that present()
+  // need only push that part. Everything once the painter was handed out.
+  QRegion TakeDirtyRegion();
 
   // Logs every primitive into r; nullptr detaches.
   void SetRecorder(Recorder* r) { recorder_ = r; }
   Recorder* recorder() const { return recorder_; }
 
   // Escape hatch for what the platform's canvas cannot do. Leave the painter's state as found.
-  QPainter& painter() { return painter_; }
+  QPainter& painter() {
+    dirty_all_ = true;
+    return painter_;
+  }
 
  private:
   struct FontCache {
@@ -128,6 +137,7 @@ class Canvas {
   void draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos);
   QRect line_clip() const;
   void record(const QString& op, QList<int> args, const QString& text = QString(), const QColor& c = QColor());
+  void mark_dirty(const QString& op, const QList<int>& args, const QString& text);
 
   QPaintDevice* device_ = nullptr;
   std::function<void()> present_hook_;
@@ -138,6 +148,8 @@ class Canvas {
   TBrush realized_brush_;
   std::optional<FontCache> font_cache_;
   Recorder* recorder_ = nullptr;
+  std::vector<QRect> dirty_;
+  bool dirty_all_ = false;
 };
 
 }  // namespace platform

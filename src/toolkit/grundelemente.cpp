@@ -20,6 +20,8 @@ void Warte(int n) {
 }
 
 void Animationsschritt(Canvas& canvas) {
+  // Off-screen drawings (copy, print, export) are finished at once and handle no events.
+  if (!canvas.IsWindowCanvas()) return;
   Warte(Einstellungen.Verzoegerung);
   canvas.present();
   if (!Einstellungen.Anhalten) return;

@@ -21,8 +21,9 @@ using platform::TPenStyle;
 void Schreibe_Text(Canvas& canvas, int x, int y, const QString& text, const QColor& colour);
 // Waits n microseconds on a steady clock; n <= 0 returns at once.
 void Warte(int n);
-// One step of an animation: the drawing delay, the step to the screen, and with pausing
-// enabled the pending events and a stop while a key is held.
+// One step of an animation on a window canvas: the drawing delay, the step to the screen,
+// and with pausing enabled the pending events and a stop while a key is held. On any other
+// canvas it does nothing.
 void Animationsschritt(Canvas& canvas);
 
 void Zeichne_Zeigerrahmen(Canvas& canvas);

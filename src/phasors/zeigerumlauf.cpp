@@ -1,0 +1,75 @@
+#include "phasors/zeigerumlauf.h"
+
+#include <cmath>
+
+#include "toolkit/farben.h"
+#include "toolkit/layout.h"
+#include "toolkit/number_text.h"
+#include "toolkit/real48.h"
+
+long double Schrittwinkel(int k) { return (360 - k) * (Pi * (1.0L / 180)); }
+
+QPoint Zeigerende(int laenge, long double alpha) {
+  return QPoint(Layout.cx + static_cast<int>(Trunc(std::cos(alpha) * laenge)),
+                Layout.cy + static_cast<int>(Trunc(std::sin(alpha) * laenge)));
+}
+
+int Zeitachse_x(int k) { return static_cast<int>(Trunc((Layout.x1 - Layout.x0) * k * (1.0L / 360) + Layout.x0)); }
+
+namespace {
+
+void Zeichne_Zeigerlinie(Canvas& canvas, const QPoint& ende, const QColor& farbe) {
+  canvas.Pen.Width = 1;
+  canvas.Pen.Color = farbe;
+  Zeichne_Zeiger(canvas, ende.x(), ende.y());
+}
+
+}  // namespace
+
+void Zeigerumlauf(Canvas& canvas, const std::vector<TUmlaufzeiger>& zeiger, bool rueckwaerts_loeschen) {
+  canvas.Pen.Mode = TPenMode::pmCopy;
+  canvas.Pen.Width = 1;
+  const std::size_t n = zeiger.size();
+  std::vector<QPoint> kurve(n), ende(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    kurve[i] = QPoint(Layout.x0, Zeigerende(zeiger[i].Laenge, Schrittwinkel(0) + zeiger[i].Versatz).y());
+  }
+  for (int k = 0; k < 361; ++k) {
+    const long double theta = Schrittwinkel(k);
+    for (std::size_t i = 0; i < n; ++i) {
+      ende[i] = Zeigerende(zeiger[i].Laenge, theta + zeiger[i].Versatz);
+      Zeichne_Zeigerlinie(canvas, ende[i], zeiger[i].Farbe);
+    }
+    Animationsschritt(canvas);
+    for (std::size_t j = 0; j < n; ++j) {
+      const std::size_t i = rueckwaerts_loeschen ? n - 1 - j : j;
+      Zeichne_Zeigerlinie(canvas, ende[i], Farben.Hintergrund);
+    }
+    Zeichne_Zeigerrahmen(canvas);
+    const int x = Zeitachse_x(k);
+    for (std::size_t i = 0; i < n; ++i) {
+      canvas.Pen.Color = zeiger[i].Farbe;
+      canvas.MoveTo(kurve[i].x(), kurve[i].y());
+      kurve[i] = QPoint(x, ende[i].y());
+      canvas.LineTo(kurve[i].x(), kurve[i].y());
+    }
+  }
+}
+
+void Zeichne_Endzeiger(Canvas& canvas, const TUmlaufzeiger& zeiger, const QString& label, int dx) {
+  const QPoint ende = Zeigerende(zeiger.Laenge, Schrittwinkel(360) + zeiger.Versatz);
+  canvas.Pen.Color = zeiger.Farbe;
+  Zeichne_Zeiger(canvas, ende.x(), ende.y());
+  Schreibe_Text(canvas, ende.x() + dx, ende.y(), label, zeiger.Farbe);
+}
+
+QString Wertzeile(const QString& label, long double wert, const QString& einheit) {
+  return label + Formatiere_Festkomma(wert) + einheit;
+}
+
+TTextblock::TTextblock(Canvas& canvas) : canvas_(canvas), h_(canvas.TextHeight(QStringLiteral("M"))) {}
+
+void TTextblock::Zeile(int n, const QString& text, const QColor& farbe) {
+  const int y = n == 0 ? Layout.Text_oben : Layout.Text_oben + n * h_ + 1;
+  Schreibe_Text(canvas_, Layout.Textspalte_x + 2, y, text, farbe);
+}

@@ -1,0 +1,78 @@
+#include <QApplication>
+#include <QTimer>
+
+#include "app/form1.h"
+#include "app_fixture.h"
+#include "phasors/zeigerwerte.h"
+
+namespace {
+
+struct Zeigerthema {
+  const char* pfad;
+  bool TZeichenmodus::*flag;
+  int bild_breite;          // of the circuit picture at (1, 1)
+  const char* erste_zeile;  // of the text block
+  const char* wertzeile;    // a value line at the start values
+};
+
+class BefehleZeigerTest : public AppTest, public ::testing::WithParamInterface<Zeigerthema> {};
+
+TEST_P(BefehleZeigerTest, CommandWritesStartValuesAndDrawsTheTurnAtOnce) {
+  const Zeigerthema& t = GetParam();
+  TForm1 form;
+  form.Setze_Client_Groesse(1024, 768);
+  Schaltung.Ug = 230;
+  Zeigerwerte.UR = 99;
+  ASSERT_TRUE(form.Fuehre_Thema_aus(QString("Zeigerdiagramm/") + t.pfad));
+  EXPECT_TRUE(Zeichenmodus.Zeigerdiagramm);
+  EXPECT_TRUE(Zeichenmodus.*t.flag);
+  EXPECT_EQ(Schaltung.Ug, 10);
+
+  Einstellungen.Verzoegerung = 32000;  // an off-screen drawing never waits
+  platform::Recorder rec;
+  form.Zeichne_Bild(&rec);
+  const auto pictures = rec.ops("Draw");
+  ASSERT_EQ(pictures.size(), 1u);
+  EXPECT_EQ(pictures[0].args.mid(0, 3), (QList<int>{1, 1, t.bild_breite}));
+  EXPECT_NE(rec.findText(t.erste_zeile), nullptr) << rec.allText().toStdString();
+  EXPECT_NE(rec.findText(t.wertzeile), nullptr) << rec.allText().toStdString();
+  // the text block is written in the font Prepare leaves on the canvas
+  const auto* zeile = rec.findText(t.erste_zeile);
+  ASSERT_NE(zeile, nullptr);
+  EXPECT_EQ(zeile->fontName, "System");
+  EXPECT_EQ(zeile->fontSize, 10);
+  EXPECT_EQ(zeile->args[0], 770);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AlleSieben, BefehleZeigerTest,
+    ::testing::Values(
+        Zeigerthema{"nur Widerstand", &TZeichenmodus::nur_Widerstand, 34, "am ohmschen Widerstand", "R  = 5 Ohm"},
+        Zeigerthema{"nur Kondensator", &TZeichenmodus::nur_Kondensator, 27, "am kapazitiven Widerstand", "C  = 500 uF"},
+        Zeigerthema{"nur Spule", &TZeichenmodus::nur_Spule, 52, "am induktiven Widerstand", "L  = 5 mH"},
+        Zeigerthema{"Widerstand und Kondensator", &TZeichenmodus::Widerstand_Kondensator, 66,
+                    "Kondensator und Widerstand", "Phi= 57.858 Grad"},
+        Zeigerthema{"Widerstand und Spule", &TZeichenmodus::Widerstand_Spule, 63, "Spule und Widerstand",
+                    "Phi = -38.146 Grad"},
+        Zeigerthema{"Kondensator und Spule", &TZeichenmodus::Kondensator_Spule, 56, "im Wechselstromkreis",
+                    "Uc  = 18.857 V"},
+        Zeigerthema{"Widerstand, Kondensator und Spule", &TZeichenmodus::Widerstand_Kondensator_Spule, 77,
+                    "Widerstand in Reihe", "Ur  = 7.785 V"}));
+
+TEST_F(AppTest, WindowTurnPausesWhileAKeyIsHeld) {
+  TForm1 form;
+  form.Setze_Client_Groesse(400, 300);
+  Einstellungen.Anhalten = true;
+  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+  int held = 0;
+  services_.events.on_process = [&] {
+    if (services_.events.count == 50) form.FormKeyDown();
+    if (form.KeyHeld() && ++held == 3) form.FormKeyUp();
+  };
+  form.Zeichne_ausstehend();
+  EXPECT_EQ(held, 3);
+  // once per step; the key went down in the 50th step, which then looked twice more until it came up
+  EXPECT_EQ(services_.events.count, 361 + 2);
+}
+
+}  // namespace
