@@ -106,6 +106,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void BerechneHochTiefpass1Click();
   void KapazitaeteinesKondensators1Click();
   void InduktivitaeteinerSpule1Click();
+
   // Output of the drawing: copy, save, print.
   void kopieren1Click();
   void schwarzweiss1Click();
