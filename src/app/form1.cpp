@@ -121,7 +121,7 @@ void TForm1::Invalidate() {
   if (redraw_queued_) return;
   redraw_queued_ = true;
   QMetaObject::invokeMethod(
-      this, [this] { platform::guarded([this] { Neu_zeichnen(); }); }, Qt::QueuedConnection);
+      this, [this] { platform::guarded([this] { Zeichne_ausstehend(); }); }, Qt::QueuedConnection);
 }
 
 int TForm1::ClientWidth() const { return client_w_; }
@@ -230,25 +230,6 @@ void TForm1::zeichnen(Canvas& canvas) {
     Init_Graphik(canvas);
     calculators::Zeichne_Rechenblatt(canvas, blatt);
   }
-}
-
-QImage TForm1::Zeichne_Bild(platform::Recorder* recorder) {
-  const int saved_delay = Einstellungen.Verzoegerung;
-  Einstellungen.Verzoegerung = 0;
-  struct Restore {
-    int saved;
-    ~Restore() { Einstellungen.Verzoegerung = saved; }
-  } restore{saved_delay};
-  QImage image(std::max(ClientWidth(), 1), std::max(ClientHeight() - StatusBarHeight(), 1), QImage::Format_RGB32);
-  image.fill(Farben.Hintergrund);
-  {
-    Canvas canvas(&image);
-    canvas.SetRecorder(recorder);
-    canvas.Pen.Mode = TPenMode::pmCopy;
-    canvas.Font = canvas_font_;
-    zeichnen(canvas);
-  }
-  return image;
 }
 
 void TForm1::Setze_Client_Groesse(int w, int h) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/recorder.h"
+#include "platform/services.h"
 #include "toolkit/grundelemente.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/zeichenmodus.h"
@@ -56,9 +57,13 @@ class TForm1 : public QMainWindow, public THauptfenster {
   // Carries out a menu command by its path; false when there is no such enabled command.
   bool Fuehre_Thema_aus(const QString& path);
 
-  // The drawing of the current topic at the client size, finished at once (delay 0):
-  // what copying puts on the clipboard.
+  // The drawing of the current topic into Image1 at client width x (client height - status bar),
+  // finished at once (delay 0): what copying puts on the clipboard.
   QImage Zeichne_Bild(platform::Recorder* recorder = nullptr);
+  // The same drawing onto another target of that size (SVG, PDF), delay 0.
+  void Zeichne_auf(QPaintDevice& device, platform::Recorder* recorder = nullptr);
+  // Size of Image1: client width x (client height - status bar height).
+  QSize Bildgroesse() const;
   // Lays the window out for a client area of w x h (status bar included) without a screen.
   void Setze_Client_Groesse(int w, int h);
   // Runs a queued redraw now (tests, export).
@@ -107,6 +112,13 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void KapazitaeteinesKondensators1Click();
   void InduktivitaeteinerSpule1Click();
 
+  // Output of the drawing: copy, save, print.
+  void kopieren1Click();
+  void schwarzweiss1Click();
+  void speichern1Click();
+  void Zeichung1Click();
+  void Druckereinrichtung1Click();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -125,7 +137,11 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Kurventhema(bool TZeichenmodus::*flag, void (*startwerte)());
   void Oeffne_Parameterdialog();
   void Platziere_Titelbild();
+  void Zeichne_Image1(platform::Recorder* recorder);
+  void Zeichne_Ausgabe(Canvas& canvas, platform::Recorder* recorder);
+  bool Drucke(platform::PrintJob& job);  // false when the printer does not take the page
 
+  QImage Image1;  // off-screen surface of copy, save and print
   TZeichenflaeche* area_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
   QLabel* titelbild_ = nullptr;

@@ -2,7 +2,12 @@
 
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QSvgGenerator>
 #include <cstdio>
 
 #include "app/form1.h"
@@ -54,10 +59,40 @@ namespace {
 void Fehlerzeile(const QString& text) { std::fprintf(stderr, "velumat: %s\n", text.toLocal8Bit().constData()); }
 }  // namespace
 
+namespace {
+
+// The drawing as vector graphics of the image's size, 96 pixels to the inch.
+QString Schreibe_Vektorgrafik(TForm1& form, const QString& path, const QString& suffix) {
+  const QSize groesse = form.Bildgroesse();
+  QSaveFile datei(path);
+  if (!datei.open(QIODevice::WriteOnly)) return datei.errorString();
+  if (suffix == "svg") {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&datei);
+    svg.setSize(groesse);
+    svg.setViewBox(QRect(QPoint(0, 0), groesse));
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("Velumat"));
+    form.Zeichne_auf(svg);
+  } else {
+    QPdfWriter pdf(&datei);
+    pdf.setCreator(QStringLiteral("Velumat"));
+    pdf.setResolution(96);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(groesse) / 96.0, QPageSize::Inch), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    form.Zeichne_auf(pdf);
+  }
+  if (!datei.commit()) return datei.errorString();
+  return QString();
+}
+
+}  // namespace
+
 int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k) {
   const QString suffix = QFileInfo(k.export_datei).suffix().toLower();
-  if (suffix != "png" && suffix != "bmp") {
-    Fehlerzeile(QString("Dateityp nicht unterstützt: %1 (png, bmp)").arg(k.export_datei));
+  const bool vektor = suffix == "svg" || suffix == "pdf";
+  if (suffix != "png" && suffix != "bmp" && !vektor) {
+    Fehlerzeile(QString("Dateityp nicht unterstützt: %1 (png, bmp, svg, pdf)").arg(k.export_datei));
     return 2;
   }
   form.Setze_ohne_Dialoge(true);
@@ -68,6 +103,14 @@ int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k) {
     return 2;
   }
   if (k.schwarzweiss) Schwarzweiss_Farben();
+  if (vektor) {
+    const QString fehler = Schreibe_Vektorgrafik(form, k.export_datei, suffix);
+    if (!fehler.isEmpty()) {
+      Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, fehler));
+      return 2;
+    }
+    return 0;
+  }
   const QImage image = form.Zeichne_Bild();
   QImageWriter writer(k.export_datei, suffix.toLatin1());
   if (!writer.write(image)) {

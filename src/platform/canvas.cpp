@@ -138,6 +138,8 @@ void Canvas::begin() {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  // Pictures keep their exact pixels in PDF and print output (no JPEG).
+  painter_.setRenderHint(QPainter::LosslessImageRendering, true);
 }
 
 void Canvas::SetDevice(QPaintDevice* device) {
