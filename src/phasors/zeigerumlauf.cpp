@@ -1,5 +1,6 @@
 #include "phasors/zeigerumlauf.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "toolkit/farben.h"
@@ -34,18 +35,23 @@ void Zeigerumlauf(Canvas& canvas, const std::vector<TUmlaufzeiger>& zeiger, bool
   for (std::size_t i = 0; i < n; ++i) {
     kurve[i] = QPoint(Layout.x0, Zeigerende(zeiger[i].Laenge, Schrittwinkel(0) + zeiger[i].Versatz).y());
   }
+  // Vector targets keep every stroke: there only the curves are drawn, not the turning
+  // phasors that each step paints over again.
+  const bool animiert = canvas.IsRaster();
   for (int k = 0; k < 361; ++k) {
     const long double theta = Schrittwinkel(k);
     for (std::size_t i = 0; i < n; ++i) {
       ende[i] = Zeigerende(zeiger[i].Laenge, theta + zeiger[i].Versatz);
-      Zeichne_Zeigerlinie(canvas, ende[i], zeiger[i].Farbe);
+      if (animiert) Zeichne_Zeigerlinie(canvas, ende[i], zeiger[i].Farbe);
     }
-    Animationsschritt(canvas);
-    for (std::size_t j = 0; j < n; ++j) {
-      const std::size_t i = rueckwaerts_loeschen ? n - 1 - j : j;
-      Zeichne_Zeigerlinie(canvas, ende[i], Farben.Hintergrund);
+    if (animiert) {
+      Animationsschritt(canvas);
+      for (std::size_t j = 0; j < n; ++j) {
+        const std::size_t i = rueckwaerts_loeschen ? n - 1 - j : j;
+        Zeichne_Zeigerlinie(canvas, ende[i], Farben.Hintergrund);
+      }
+      Zeichne_Zeigerrahmen(canvas);
     }
-    Zeichne_Zeigerrahmen(canvas);
     const int x = Zeitachse_x(k);
     for (std::size_t i = 0; i < n; ++i) {
       canvas.Pen.Color = zeiger[i].Farbe;
@@ -71,5 +77,11 @@ TTextblock::TTextblock(Canvas& canvas) : canvas_(canvas), h_(canvas.TextHeight(Q
 
 void TTextblock::Zeile(int n, const QString& text, const QColor& farbe) {
   const int y = n == 0 ? Layout.Text_oben : Layout.Text_oben + n * h_ + 1;
+  // Curves that reach into the text column run under the text, not through it.
+  const TBrush saved = canvas_.Brush;
+  canvas_.Brush.Style = TBrushStyle::bsSolid;
+  canvas_.Brush.Color = Farben.Hintergrund;
+  canvas_.FillRect(platform::Rect(Layout.Textspalte_x, std::max(y, 1), Layout.W - 1, y + h_ + 1));  // inside the frame
+  canvas_.Brush = saved;
   Schreibe_Text(canvas_, Layout.Textspalte_x + 2, y, text, farbe);
 }

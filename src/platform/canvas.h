@@ -102,6 +102,9 @@ class Canvas {
   void present();
   // True for the canvas of a window (one made with a present hook).
   bool IsWindowCanvas() const { return static_cast<bool>(present_hook_); }
+  // True on pixel targets (images, the window); false on SVG, PDF and printers, where a
+  // line painted over in the background colour would stay in the document.
+  bool IsRaster() const { return raster_; }
   // Window canvas: what was drawn since the last call, in drawing pixels, so that present()
   // need only push that part. Everything once the painter was handed out.
   QRegion TakeDirtyRegion();

@@ -9,6 +9,7 @@
 // The program's drawings speak the platform's vocabulary directly.
 using platform::Canvas;
 using platform::resolve_font;
+using platform::TBrush;
 using platform::TBrushStyle;
 using platform::TFont;
 using platform::TFontPitch;
