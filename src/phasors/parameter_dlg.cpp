@@ -51,9 +51,16 @@ ScrollBar* TZeigerparameterDlg::Neuer_Schieber(const QString& name, int x, int y
   return bar;
 }
 
+// Our dialog font runs a little wider than the platform's: a dialog grows rather than clip a value.
 void TZeigerparameterDlg::Setze_Text(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
+  QWidget* dlg = label->parentWidget();
+  const int noetig = label->geometry().right() + 4;
+  if (dlg == nullptr || noetig <= dlg->width()) return;
+  dlg->setFixedWidth(noetig);
+  if (auto* parameter_dlg = qobject_cast<TZeigerparameterDlg*>(dlg); parameter_dlg && dlg->isVisible())
+    parameter_dlg->Platziere();
 }
 
 void TZeigerparameterDlg::Platziere() {

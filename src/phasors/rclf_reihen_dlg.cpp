@@ -41,6 +41,7 @@ void TRCLf_reihenDLG::FormShow() {
   Zeige_Log(ScrollBar2, Label31, C_);
   Zeige_Log(ScrollBar3, Label33, L_);
   Zeige_Linear(ScrollBar4, Label35, Schaltung.f, kHertz);
+  Berechne_RCL_Reihe();  // values snapped to the bars' grid get their derived values at once
 }
 
 void TRCLf_reihenDLG::ScrollBar1Change() { Log_Aenderung(ScrollBar1, Label29, R_); }

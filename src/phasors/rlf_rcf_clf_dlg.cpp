@@ -62,11 +62,13 @@ void TRLF_RCF_CLFDlg::Waehle_Schaltung() {
 }
 
 // The labels are written here as well: a bar whose position does not move fires no change.
+// Values snapped to the bars' grid get their derived values at once.
 void TRLF_RCF_CLFDlg::FormShow() {
   Waehle_Schaltung();
   Zeige_Log(ScrollBar1, Label22, erste_);
   Zeige_Log(ScrollBar2, Label24, zweite_);
   Zeige_Log(ScrollBar3, Label26, f_);
+  berechnung_();
 }
 
 void TRLF_RCF_CLFDlg::ScrollBar1Change() { Log_Aenderung(ScrollBar1, Label22, erste_); }
