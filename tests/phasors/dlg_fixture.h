@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
+
+#include "common/scrollbar_teil.h"
 
 #include "platform/scrollbar.h"
 #include "toolkit/farben.h"
@@ -40,19 +40,7 @@ class DlgTest : public ::testing::Test {
   }
   ~DlgTest() override { Setze_Hauptfenster(nullptr); }
 
-  static QRect Teil(platform::ScrollBar& bar, QStyle::SubControl sc) {
-    QStyleOptionSlider opt;
-    opt.initFrom(&bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar.orientation();
-    opt.minimum = bar.minimum();
-    opt.maximum = bar.maximum();
-    opt.sliderPosition = bar.sliderPosition();
-    opt.sliderValue = bar.value();
-    opt.singleStep = bar.singleStep();
-    opt.pageStep = bar.pageStep();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar);
-  }
+  static QRect Teil(platform::ScrollBar& bar, QStyle::SubControl sc) { return Scrollbar_Teil(bar, sc); }
 
   static void Maus(platform::ScrollBar& bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
     QMouseEvent e(type, at, bar.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
