@@ -18,8 +18,14 @@
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
 #include "curves/schwingkreis_dlg.h"
+#include "phasors/cf_lf_dlg.h"
+#include "phasors/drehstrom.h"
+#include "phasors/drehstrom_dlg.h"
 #include "phasors/einzelzeiger.h"
+#include "phasors/rclf_reihen_dlg.h"
 #include "phasors/reihenzeiger.h"
+#include "phasors/rlf_rcf_clf_dlg.h"
+#include "phasors/rpanel_dlg.h"
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
@@ -197,6 +203,7 @@ void TForm1::zeichnen(Canvas& canvas) {
       canvas.Draw(1, 1, topic.bild);
       topic.zeichne(canvas);
     }
+    if (m.Drehstrom) Zeichne_Drehstrom(canvas);
   }
   const TImages& bilder = Images();
   const int W = ClientWidth();
@@ -341,29 +348,28 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+namespace {
+template <typename Dialog>
+void Zeige_Dialog(QWidget* owner) {
+  Dialog dlg(owner);
+  dlg.exec();
+}
+}  // namespace
+
 // The parameter dialog of the current topic, tested in a fixed order.
 void TForm1::Oeffne_Parameterdialog() {
+  if (ohne_dialoge_) return;
   const TZeichenmodus& m = Zeichenmodus;
-  if (m.Serienschwingkreis) {
-    TSerienschwinkreisDlg dlg(this);
-    dlg.exec();
-  }
-  if (m.Parallelschwingkreis) {
-    TSperrschwingkreisDlg dlg(this);
-    dlg.exec();
-  }
-  if (m.LC_Schwingkreis) {
-    TLCSchwingkreisDlg dlg(this);
-    dlg.exec();
-  }
-  if (m.Schaltvorgang_RC) {
-    TAuf_entlade_KondDlg dlg(this);
-    dlg.exec();
-  }
-  if (m.Schaltvorgang_RL) {
-    TEin_aus_SpuleDLG dlg(this);
-    dlg.exec();
-  }
+  if (m.nur_Widerstand) Zeige_Dialog<TRpanelDlg>(this);
+  if (m.nur_Kondensator || m.nur_Spule) Zeige_Dialog<TCf_Lf_Dlg>(this);
+  if (m.Widerstand_Kondensator || m.Widerstand_Spule || m.Kondensator_Spule) Zeige_Dialog<TRLF_RCF_CLFDlg>(this);
+  if (m.Widerstand_Kondensator_Spule) Zeige_Dialog<TRCLf_reihenDLG>(this);
+  if (m.Drehstrom) Zeige_Dialog<TDrehstromDlg>(this);
+  if (m.Serienschwingkreis) Zeige_Dialog<TSerienschwinkreisDlg>(this);
+  if (m.Parallelschwingkreis) Zeige_Dialog<TSperrschwingkreisDlg>(this);
+  if (m.LC_Schwingkreis) Zeige_Dialog<TLCSchwingkreisDlg>(this);
+  if (m.Schaltvorgang_RC) Zeige_Dialog<TAuf_entlade_KondDlg>(this);
+  if (m.Schaltvorgang_RL) Zeige_Dialog<TEin_aus_SpuleDLG>(this);
 }
 
 // ---- Menu commands ----
@@ -381,7 +387,6 @@ void TForm1::Zeigerthema(bool TZeichenmodus::*flag, void (*startwerte)()) {
   Thema_gewaehlt();
 }
 
-void TForm1::Drehstrom1Click() { Zeigerthema(&TZeichenmodus::Drehstrom); }
 
 void TForm1::Programmeinstellungen1Click() {
   if (!ohne_dialoge_) {

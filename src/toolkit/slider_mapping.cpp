@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "platform/float_error.h"
+#include "platform/scrollbar.h"
+#include "platform/trackbar.h"
 #include "toolkit/real48.h"
 
 namespace {
@@ -44,4 +46,20 @@ long double Wert_aus_Trackbar(int position, int maximum, long double lower, long
 
 int Trackbar_Position(int maximum, long double lower, long double upper, long double x) {
   return position_aus(maximum, upper, lower, x);
+}
+
+long double Wert_aus_Schieber(const platform::ScrollBar& bar, long double min, long double max) {
+  return Wert_aus_Schieber(bar.Position() - bar.Min(), bar.Max() - bar.Min(), min, max);
+}
+
+void Schieber_aus_Wert(platform::ScrollBar& bar, long double min, long double max, long double x) {
+  bar.SetPosition(bar.Min() + Schieber_Position(bar.Max() - bar.Min(), min, max, x));
+}
+
+long double Wert_aus_Trackbar(const platform::TrackBar& bar, long double lower, long double upper) {
+  return Wert_aus_Trackbar(bar.Position() - bar.Min(), bar.Max() - bar.Min(), lower, upper);
+}
+
+void Trackbar_aus_Wert(platform::TrackBar& bar, long double lower, long double upper, long double x) {
+  bar.SetPosition(bar.Min() + Trackbar_Position(bar.Max() - bar.Min(), lower, upper, x));
 }

@@ -6,9 +6,10 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
+
+#include "common/scrollbar_teil.h"
 
 namespace platform {
 namespace {
@@ -39,19 +40,7 @@ class ScrollBarTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
   }
 
-  QRect Rect(QStyle::SubControl sc) {
-    QStyleOptionSlider opt;
-    opt.initFrom(&bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar.orientation();
-    opt.minimum = bar.minimum();
-    opt.maximum = bar.maximum();
-    opt.sliderPosition = bar.sliderPosition();
-    opt.sliderValue = bar.value();
-    opt.singleStep = bar.singleStep();
-    opt.pageStep = bar.pageStep();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar);
-  }
+  QRect Rect(QStyle::SubControl sc) { return Scrollbar_Teil(bar, sc); }
 
   void Mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
     QMouseEvent e(type, at, bar.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);

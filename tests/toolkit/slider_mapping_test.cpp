@@ -4,6 +4,8 @@
 
 #include "common/tolerance.h"
 #include "platform/float_error.h"
+#include "platform/scrollbar.h"
+#include "platform/trackbar.h"
 
 TEST(Schieber, LogarithmicValue) {
   EXPECT_TRUE(RelNear(Wert_aus_Schieber(50, 100, 1e-6L, 1e-3L), 31.6227766e-6L, 1e-8L));
@@ -47,4 +49,32 @@ TEST(SliderMapping, InvalidArgumentsThrow) {
   EXPECT_THROW(Wert_aus_Trackbar(10, 100, 1, 1), FloatError);
   EXPECT_THROW(Trackbar_Position(0, 1, 10, 5), FloatError);
   EXPECT_THROW(Trackbar_Position(100, 1, 10, 0), FloatError);
+}
+
+TEST(SliderMapping, OverTheControls) {
+  platform::ScrollBar bar;
+  bar.SetParams(0, 0, 100);
+  int changes = 0;
+  bar.OnChange = [&] { ++changes; };
+  Schieber_aus_Wert(bar, 1e-6L, 1e-3L, 10e-6L);
+  EXPECT_EQ(bar.Position(), 33);
+  EXPECT_EQ(changes, 1);  // a scroll bar reports a position set by code
+  bar.SetPosition(50);
+  EXPECT_TRUE(RelNear(Wert_aus_Schieber(bar, 1e-6L, 1e-3L), 31.6227766e-6L, 1e-8L));
+  // A range that does not start at 0 maps from its minimum.
+  bar.SetParams(10, 10, 110);
+  EXPECT_EQ(Wert_aus_Schieber(bar, 1, 10), 1.0L);
+  Schieber_aus_Wert(bar, 1, 10, 10);
+  EXPECT_EQ(bar.Position(), 110);
+
+  platform::TrackBar track;
+  track.SetMin(0);
+  track.SetMax(1000);
+  int moves = 0;
+  track.OnChange = [&] { ++moves; };
+  Trackbar_aus_Wert(track, 1, 10000, 50);
+  EXPECT_EQ(track.Position(), 575);
+  EXPECT_EQ(moves, 0);  // silent
+  track.SetPosition(500);
+  EXPECT_TRUE(RelNear(Wert_aus_Trackbar(track, 1, 10000), 100));
 }
