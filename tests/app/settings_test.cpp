@@ -5,6 +5,7 @@
 #include "app/einstellungen_dlg.h"
 #include "app/form1.h"
 #include "app_fixture.h"
+#include "help/help_sections.h"
 #include "platform/ini_file.h"
 #include "platform/radiogroup.h"
 
@@ -131,6 +132,27 @@ TEST_F(SettingsTest, BlackAndWhiteThenStartSchemeKeepsYellowAndGreenOnWhite) {
   EXPECT_EQ(Farben.Hintergrund, QColor(0xFF, 0xFF, 0xFF));
   EXPECT_EQ(Farben.Kondensator, QColor(0xFF, 0xFF, 0x00));
   EXPECT_EQ(Farben.Spule, QColor(0x00, 0xFF, 0x00));
+}
+
+// The sample settings file of the help text gives what the text around it promises.
+TEST_F(SettingsTest, TheHelpTextsSampleFileGivesWhatItDescribes) {
+  const help::Abschnitt abschnitt = help::Lade_Abschnitt(VELUMAT_HILFEDATEI, u"_Einstellungen");
+  ASSERT_TRUE(abschnitt.text.has_value());
+  const QString text = abschnitt.text->toPlainText();
+  ASSERT_TRUE(text.contains(QStringLiteral("dunkelblauem Hintergrund, Verzögerung 500")));
+  const qsizetype start = text.indexOf(QStringLiteral("[Einstellungen]\n"));  // the sample, not the mention above it
+  const qsizetype ende = text.indexOf(QStringLiteral("Werte_aendern="), start);
+  ASSERT_GE(start, 0);
+  ASSERT_GT(ende, start);
+  write_file(ini_path(), text.mid(start, text.indexOf(QChar('\n'), ende) - start).toLatin1());
+
+  TForm1 form;
+  EXPECT_EQ(Farben.Hintergrund, QColor(0x00, 0x00, 0x80));
+  EXPECT_EQ(Farben.Text, QColor(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(Einstellungen.Verzoegerung, 500);
+  EXPECT_DOUBLE_EQ(Einstellungen.Druckfaktor, 0.5);
+  EXPECT_TRUE(Einstellungen.Anhalten);
+  EXPECT_FALSE(Einstellungen.Werte_sofort);
 }
 
 }  // namespace
