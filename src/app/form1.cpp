@@ -142,7 +142,9 @@ QRect TForm1::ClientRectOnScreen() const {
 // ---- Painting ----
 
 void TForm1::Zeichne_ausstehend() {
-  if (redraw_queued_) Neu_zeichnen();
+  // A redraw asked for during an animation waits until the running drawing has ended; the
+  // animation sees it pending and stops early.
+  if (redraw_queued_ && redraw_depth_ == 0) Neu_zeichnen();
 }
 
 void TForm1::Neu_zeichnen() {
@@ -151,9 +153,14 @@ void TForm1::Neu_zeichnen() {
   Canvas& canvas = area_->canvas_for(ClientWidth(), ClientHeight(), redraw_depth_ > 0);
   ++redraw_depth_;
   struct DepthGuard {
-    int& depth;
-    ~DepthGuard() { --depth; }
-  } guard{redraw_depth_};
+    TForm1& form;
+    ~DepthGuard() {
+      if (--form.redraw_depth_ == 0 && form.redraw_queued_) {
+        form.redraw_queued_ = false;
+        form.Invalidate();  // the queued call was spent while drawing
+      }
+    }
+  } guard{*this};
   canvas.Brush.Style = TBrushStyle::bsSolid;
   canvas.Brush.Color = fensterfarbe_;
   canvas.FillRect(QRect(0, 0, ClientWidth(), ClientHeight()));
@@ -386,7 +393,6 @@ void TForm1::Zeigerthema(bool TZeichenmodus::*flag, void (*startwerte)()) {
   if (startwerte != nullptr) startwerte();
   Thema_gewaehlt();
 }
-
 
 void TForm1::Programmeinstellungen1Click() {
   if (!ohne_dialoge_) {

@@ -34,6 +34,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   QRect ClientRectOnScreen() const override;
   QWidget* Widget() override { return this; }
   bool KeyHeld() const override { return key_held_; }
+  bool Neuzeichnen_ausstehend() const override { return redraw_queued_ && redraw_depth_ > 0; }
   TFont CanvasFont() const override { return canvas_font_; }
 
   void Prepare();

@@ -45,7 +45,7 @@ void Zeigerumlauf(Canvas& canvas, const std::vector<TUmlaufzeiger>& zeiger, bool
       if (animiert) Zeichne_Zeigerlinie(canvas, ende[i], zeiger[i].Farbe);
     }
     if (animiert) {
-      Animationsschritt(canvas);
+      if (!Animationsschritt(canvas)) return;  // a new drawing replaces this one
       for (std::size_t j = 0; j < n; ++j) {
         const std::size_t i = rueckwaerts_loeschen ? n - 1 - j : j;
         Zeichne_Zeigerlinie(canvas, ende[i], Farben.Hintergrund);

@@ -29,7 +29,8 @@ struct TUmlaufzeiger {
 
 // The turn of 361 one-degree steps. Each step draws the phasors in order, hands the step to
 // Animationsschritt, erases them again (last first when rueckwaerts_loeschen), redraws the
-// frame and continues every phasor's curve on the time axis by one segment.
+// frame and continues every phasor's curve on the time axis by one segment. The turn ends
+// early when a step reports that a new drawing is pending.
 void Zeigerumlauf(Canvas& canvas, const std::vector<TUmlaufzeiger>& zeiger, bool rueckwaerts_loeschen);
 
 // A final phasor (at step 360) with the current pen width and its label at its end,

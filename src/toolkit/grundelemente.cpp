@@ -19,20 +19,21 @@ void Warte(int n) {
   std::this_thread::sleep_until(std::chrono::steady_clock::now() + std::chrono::microseconds(n));
 }
 
-void Animationsschritt(Canvas& canvas) {
+bool Animationsschritt(Canvas& canvas) {
   // Off-screen drawings (copy, print, export) are finished at once and handle no events.
-  if (!canvas.IsWindowCanvas()) return;
+  if (!canvas.IsWindowCanvas()) return true;
   Warte(Einstellungen.Verzoegerung);
   canvas.present();
-  if (!Einstellungen.Anhalten) return;
+  if (!Einstellungen.Anhalten) return true;
   auto& events = *platform::services().events;
   events.ProcessMessages();
   THauptfenster* window = Hauptfenster();
-  while (window != nullptr && window->KeyHeld()) {
+  while (window != nullptr && window->KeyHeld() && !window->Neuzeichnen_ausstehend()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     events.ProcessMessages();
     window = Hauptfenster();
   }
+  return window == nullptr || !window->Neuzeichnen_ausstehend();
 }
 
 void Zeichne_Zeigerrahmen(Canvas& canvas) {

@@ -24,8 +24,9 @@ void Schreibe_Text(Canvas& canvas, int x, int y, const QString& text, const QCol
 void Warte(int n);
 // One step of an animation on a window canvas: the drawing delay, the step to the screen,
 // and with pausing enabled the pending events and a stop while a key is held. On any other
-// canvas it does nothing.
-void Animationsschritt(Canvas& canvas);
+// canvas it does nothing. False when the events asked for a new drawing: the animation
+// should end, the drawing follows.
+bool Animationsschritt(Canvas& canvas);
 
 void Zeichne_Zeigerrahmen(Canvas& canvas);
 void Zeichne_Zeigerachsen(Canvas& canvas);

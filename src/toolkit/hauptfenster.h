@@ -18,6 +18,8 @@ class THauptfenster {
   virtual QWidget* Widget() = 0;                 // owner of dialogs; may be null in tests
   virtual bool KeyHeld() const = 0;              // a key is down (pausing animations)
   virtual TFont CanvasFont() const = 0;          // the font Prepare leaves on the window canvas
+  // A redraw was asked for while a drawing runs; an animation ends early so it can follow.
+  virtual bool Neuzeichnen_ausstehend() const { return false; }
 };
 
 THauptfenster* Hauptfenster();

@@ -75,4 +75,47 @@ TEST_F(AppTest, WindowTurnPausesWhileAKeyIsHeld) {
   EXPECT_EQ(services_.events.count, 361 + 2);
 }
 
+// A redraw asked for during a turn (a dialog bar, a resize) ends the turn; the new drawing
+// follows once the old one has returned, never nested inside it.
+TEST_F(AppTest, RedrawDuringATurnEndsItAndFollowsAtTheNewSize) {
+  TForm1 form;
+  form.Setze_Client_Groesse(400, 300);
+  Einstellungen.Anhalten = true;
+  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+  int redraws_in_turn = 0;
+  services_.events.on_process = [&] {
+    if (services_.events.count == 50) {
+      form.Setze_Client_Groesse(600, 420);
+      form.FormResize();
+      QCoreApplication::processEvents();  // the queued redraw must not run inside the turn
+      redraws_in_turn = form.Redraw_Anzahl();
+    }
+  };
+  form.Zeichne_ausstehend();
+  EXPECT_EQ(redraws_in_turn, 1);
+  EXPECT_EQ(services_.events.count, 50);  // the turn stopped at the step that asked
+  EXPECT_FALSE(form.Neuzeichnen_ausstehend());
+
+  services_.events.on_process = nullptr;
+  QCoreApplication::processEvents();  // the redraw that waited
+  EXPECT_EQ(form.Redraw_Anzahl(), 2);
+  EXPECT_EQ(services_.events.count, 50 + 361);  // a whole new turn
+  EXPECT_EQ(form.Hintergrundbild().size(), QSize(600, 420));
+}
+
+TEST_F(AppTest, ARedrawEndsTheWaitOfAHeldKey) {
+  TForm1 form;
+  form.Setze_Client_Groesse(400, 300);
+  Einstellungen.Anhalten = true;
+  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+  services_.events.on_process = [&] {
+    if (services_.events.count == 20) form.FormKeyDown();
+    if (services_.events.count == 25) form.Invalidate();   // e.g. a dialog bar moved
+    if (services_.events.count == 1000) form.FormKeyUp();  // the wait did not end: fail, not hang
+  };
+  form.Zeichne_ausstehend();
+  EXPECT_EQ(services_.events.count, 25);
+  form.FormKeyUp();
+}
+
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace {
 
-// A main window that only knows whether a key is held.
+// A main window that only knows whether a key is held and a redraw pending.
 class FakeWindow : public THauptfenster {
  public:
   void Invalidate() override {}
@@ -18,7 +18,9 @@ class FakeWindow : public THauptfenster {
   QWidget* Widget() override { return nullptr; }
   bool KeyHeld() const override { return key_held; }
   TFont CanvasFont() const override { return {}; }
+  bool Neuzeichnen_ausstehend() const override { return redraw_pending; }
   bool key_held = false;
+  bool redraw_pending = false;
 };
 
 class UmlaufTest : public PhasorTest {
@@ -86,6 +88,21 @@ TEST_F(UmlaufTest, AHeldKeyIsIgnoredWithoutPausing) {
   Zeichne_im_Fenster();
   EXPECT_EQ(presents, 361);
   EXPECT_EQ(services.events.count, 0);
+}
+
+TEST_F(UmlaufTest, APendingRedrawEndsTheTurnButNotOffScreen) {
+  Einstellungen.Anhalten = true;
+  services.events.on_process = [&] {
+    if (presents == 120) window.redraw_pending = true;
+  };
+  Zeichne_im_Fenster();
+  EXPECT_EQ(presents, 120);
+  EXPECT_EQ(services.events.count, 120);
+
+  rec.clear();
+  Zeichne(Zeichne_C_Zeiger);  // an image is drawn whole whatever the window has pending
+  EXPECT_EQ(Endzeiger().size(), 2u);
+  EXPECT_EQ(services.events.count, 120);
 }
 
 }  // namespace
