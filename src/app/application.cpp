@@ -3,8 +3,8 @@
 #include "platform/safe_call.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // No display name: the window system would append it to every dialog caption.
   setApplicationName("velumat");
-  setApplicationDisplayName("Velumat");
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
