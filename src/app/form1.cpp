@@ -90,10 +90,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   titelbild_->resize(155, 89);
 
   Baue_Menue();
-  // Menus use the system's menu font, not the window's bold drawing font.
+  // Menus use the system's menu font (8 pt, so all ten fit the normal window), not the
+  // window's bold drawing font.
   TFont menu_font;
   menu_font.Name = "MS Sans Serif";
-  menu_font.SetSize(9);
+  menu_font.SetSize(8);
   menuBar()->setFont(resolve_font(menu_font));
   resize(782, 550 + menuBar()->sizeHint().height());
   FormCreate();

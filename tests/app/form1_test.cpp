@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSet>
 #include <QTimer>
 #include <cstring>
@@ -139,6 +140,17 @@ TEST_F(Form1Test, MenuHasEveryTopicAndUniqueMnemonics) {
       keys.insert(key);
     }
   }
+}
+
+TEST_F(Form1Test, AllMenusFitTheMenuBarOfTheNormalWindow) {
+  TForm1 form;
+  form.setWindowState(Qt::WindowNoState);
+  form.show();
+  QMenuBar* bar = form.menuBar();
+  ASSERT_EQ(bar->width(), 782);
+  const QList<QAction*> menus = bar->actions();
+  ASSERT_EQ(menus.size(), 10);
+  EXPECT_LE(bar->actionGeometry(menus.last()).right(), bar->width()) << "the last menu went behind the extension";
 }
 
 TEST(Layout, ValuesFromTheClientSize) {
