@@ -46,4 +46,22 @@ QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog) {
 
 QLabel* Neuer_Text(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
 
+void Return_drueckt_berechne(QDialog* dialog) {
+  const auto Knopf_in = [](QWidget* w) -> QPushButton* {
+    for (QPushButton* k : w->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+      if (k->text() == QLatin1String("berechne")) return k;
+    return nullptr;
+  };
+  for (QPushButton* k : dialog->findChildren<QPushButton*>())
+    if (k->isDefault()) return;
+  for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+    QPushButton* knopf = nullptr;
+    for (QWidget* w = edit->parentWidget(); w != nullptr && knopf == nullptr; w = w->parentWidget()) {
+      knopf = Knopf_in(w);
+      if (w == dialog) break;
+    }
+    if (knopf != nullptr) QObject::connect(edit, &QLineEdit::returnPressed, knopf, &QPushButton::click);
+  }
+}
+
 }  // namespace calculators

@@ -33,6 +33,10 @@ QLabel* Neues_Bild(QWidget* parent, const QString& name, const QImage& bild);
 // "berechne" buttons do not close the dialog; "Abbrechen" does.
 QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog);
 
+// Return in a field presses the "berechne" button of the field's own group (the nearest
+// enclosing widget that holds one). Dialogs with a default button keep Qt's handling.
+void Return_drueckt_berechne(QDialog* dialog);
+
 // A text label in the dialog's font.
 QLabel* Neuer_Text(QWidget* parent, const QString& text);
 

@@ -194,6 +194,7 @@ TBerechne_C_und_LDLG::TBerechne_C_und_LDLG(QWidget* parent) : QDialog(parent) {
   haupt->addLayout(Knopfzeile({CancelBtn}));
   platform::safe_connect(Button1, &QPushButton::clicked, this, [this](bool) { Button1Click(); });
   platform::safe_connect(Button2, &QPushButton::clicked, this, [this](bool) { Button2Click(); });
+  Return_drueckt_berechne(this);
 }
 
 void TBerechne_C_und_LDLG::showEvent(QShowEvent* event) {
@@ -242,6 +243,7 @@ TBerechne_Hoch_TiefpassDlg::TBerechne_Hoch_TiefpassDlg(QWidget* parent) : QDialo
   haupt->addLayout(bilder);
   haupt->addLayout(Knopfzeile({OKBtn, CancelBtn}));
   platform::safe_connect(OKBtn, &QPushButton::clicked, this, [this](bool) { OKBtnClick(); });
+  Return_drueckt_berechne(this);
 }
 
 void TBerechne_Hoch_TiefpassDlg::OKBtnClick() {
@@ -301,6 +303,7 @@ TBerechne_Kapazitaet_InduktivitaetDLG::TBerechne_Kapazitaet_InduktivitaetDLG(QWi
   haupt->addLayout(Knopfzeile({CancelBtn}));
   platform::safe_connect(OKBtn, &QPushButton::clicked, this, [this](bool) { OKBtnClick(); });
   platform::safe_connect(Button1, &QPushButton::clicked, this, [this](bool) { Button1Click(); });
+  Return_drueckt_berechne(this);
 }
 
 void TBerechne_Kapazitaet_InduktivitaetDLG::showEvent(QShowEvent* event) {

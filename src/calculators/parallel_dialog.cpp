@@ -113,6 +113,7 @@ TBerechne_ParallelSchaltungenDLG::TBerechne_ParallelSchaltungenDLG(QWidget* pare
   platform::safe_connect(OKBtn, &QPushButton::clicked, this, [this](bool) { OKBtnClick(); });
   platform::safe_connect(Button1, &QPushButton::clicked, this, [this](bool) { Button1Click(); });
   platform::safe_connect(Button2, &QPushButton::clicked, this, [this](bool) { Button2Click(); });
+  Return_drueckt_berechne(this);
 }
 
 void TBerechne_ParallelSchaltungenDLG::showEvent(QShowEvent* event) {

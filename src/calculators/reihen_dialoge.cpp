@@ -71,6 +71,7 @@ TRC_RL_ReiheDLG::TRC_RL_ReiheDLG(QWidget* parent) : QDialog(parent) {
   haupt->addLayout(unten);
   platform::safe_connect(OKBtn, &QPushButton::clicked, this, [this](bool) { OKBtnClick(); });
   platform::safe_connect(Button1, &QPushButton::clicked, this, [this](bool) { Button1Click(); });
+  Return_drueckt_berechne(this);
 }
 
 void TRC_RL_ReiheDLG::showEvent(QShowEvent* event) {
@@ -146,6 +147,7 @@ TBerechneRCL_ReiheDLG::TBerechneRCL_ReiheDLG(QWidget* parent) : QDialog(parent) 
   haupt->addLayout(oben);
   haupt->addLayout(knoepfe);
   platform::safe_connect(OKBtn, &QPushButton::clicked, this, [this](bool) { OKBtnClick(); });
+  Return_drueckt_berechne(this);
 }
 
 void TBerechneRCL_ReiheDLG::showEvent(QShowEvent* event) {

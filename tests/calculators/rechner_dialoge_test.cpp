@@ -277,6 +277,44 @@ TEST_F(RechnerTest, RCLSeriesWithResistanceDerivesReactancesAndCurrentAndShowsRe
   EXPECT_NE(rec.findText("  fr = " + fr + " Hz (Resonanz)"), nullptr) << rec.allText().toStdString();
 }
 
+// ---- Return in a field ----
+
+TEST_F(RechnerTest, ReturnPressesTheBerechneOfTheFieldsOwnGroup) {
+  TBerechne_C_und_LDLG d;
+  d.Variante = "Spule";
+  d.show();
+  Tippe(d.Edit6, "0.5");
+  Tippe(d.Edit8, "50");
+  Tippe(d.Edit9, "10");
+  QTest::keyClick(d.Edit9, Qt::Key_Return);
+  EXPECT_TRUE(Zeichenmodus.Blatt_Spule);
+  EXPECT_FALSE(Zeichenmodus.Blatt_Kondensator);
+  EXPECT_EQ(Meldungen(), 0u);
+
+  QTest::keyClick(d.Edit3, Qt::Key_Return);  // the capacitor group, all "?"
+  EXPECT_TRUE(Nur_Fehlermeldung());
+  EXPECT_TRUE(Zeichenmodus.Blatt_Spule);
+}
+
+TEST_F(RechnerTest, ReturnInTheResistorDialogPressesItsDefaultButtonOnce) {
+  TBerechne_WiderstandDlg d;
+  d.show();
+  Tippe(d.Edit1, "10");
+  Tippe(d.Edit2, "2");
+  QTest::keyClick(d.Edit2, Qt::Key_Return);
+  EXPECT_EQ(d.Edit3->text(), "5");
+  EXPECT_EQ(fenster.invalidiert, 1);
+}
+
+TEST_F(RechnerTest, ReturnInASingleGroupDialogComputes) {
+  TBerechne_Hoch_TiefpassDlg d;
+  d.show();
+  Tippe(d.Edit1, "1000");
+  Tippe(d.Edit2, "1e-6");
+  QTest::keyClick(d.Edit2, Qt::Key_Return);
+  EXPECT_TRUE(Zeichenmodus.Blatt_Hoch_Tiefpass);
+}
+
 // ---- Parallel circuits ----
 
 class Paralleldialog : public RechnerTest {
@@ -347,6 +385,18 @@ TEST_F(Paralleldialog, RCLWithEqualReactancesTakesTheVoltageFromTheResistor) {
   EXPECT_EQ(Schaltung.Ueff, 5);
   EXPECT_EQ(d.Edit16->text(), "5");
   EXPECT_TRUE(Zeichenmodus.Blatt_RCL_parallel);
+}
+
+TEST_F(Paralleldialog, ReturnInTheCoilGroupPressesItsButton) {
+  d.Variante = "RL_parallel";
+  d.show();
+  Tippe(d.Edit7, "0.5");
+  Tippe(d.Edit9, "50");
+  Tippe(d.Edit10, "10");
+  Tippe(d.Edit12, "100");
+  QTest::keyClick(d.Edit12, Qt::Key_Return);
+  EXPECT_TRUE(Zeichenmodus.Blatt_RL_parallel);
+  EXPECT_EQ(Meldungen(), 0u);
 }
 
 TEST_F(Paralleldialog, Button2DoesNothingForTheRCAndRLVariants) {
