@@ -277,8 +277,8 @@ Blatt Blatt_CL_parallel(const Kreiswerte& w) {
 
 Blatt Blatt_RCL_parallel(const Kreiswerte& w) {
   Blatt b = Neues_Blatt("Widerstand, Kondensator, Spule parallel:");
-  // At Xc = XL the circuit is at resonance and purely resistive.
-  const long double phi = w.Xc == w.XL ? 0 : Grad_atan(std::fabs(w.R / (w.Xc - w.XL)));
+  // tan(phi) = (IL - Ic) / Ir = R (1/XL - 1/Xc): 0 at resonance, growing steadily away from it.
+  const long double phi = Grad_atan(std::fabs(w.R * (Quotient(1, w.Xc) - Quotient(1, w.XL))));
   const long double Y = std::sqrt(Quadrat(Quotient(1, w.R)) + Quadrat(Quotient(1, w.Xc) - Quotient(1, w.XL)));
   b.zeilen = {Wert("  Ueff = ", w.Ueff, " V", F::Text),
               Wert("  Ieff = ", w.Ieff, " A", F::Text),

@@ -98,13 +98,22 @@ TEST(Blaetter, ParallelCLAtResonanceHasInfiniteImpedance) {
   EXPECT_TRUE(RelNear(Zeile(Blatt_CL_parallel(verstimmt), "  Z = ")->wert, 2 * r.w.Xc, 1e-12L));
 }
 
-TEST(Blaetter, ParallelRCLPhaseAtResonanceIsZero) {
+// The phase follows the sheet's own currents, tan(phi) = |IL - Ic| / Ir, and passes
+// through 0 at resonance without a jump.
+TEST(Blaetter, ParallelRCLPhaseFollowsTheBranchCurrents) {
   Kreiswerte w{.R = 100, .C = 1e-6L, .Xc = 3000, .L = 0.5L, .XL = 3000, .f = 50, .Ueff = 10, .Ieff = 0.1L};
   const Blatt b = Blatt_RCL_parallel(w);
   EXPECT_EQ(Zeile(b, "  Phi = ")->wert, 0);
   EXPECT_TRUE(RelNear(Zeile(b, "  Z = ")->wert, 100, 1e-12L));
-  w.XL = 3100;
-  EXPECT_TRUE(RelNear(Zeile(Blatt_RCL_parallel(w), "  Phi = ")->wert, std::atan(1.0L) * 360 / zwei_pi, 1e-12L));
+  const auto grad = [](long double x) { return std::atan(x) * 360 / zwei_pi; };
+  for (const long double XL : {2999.0L, 3100.0L, 157.08L, 1e5L}) {
+    w.XL = XL;
+    const Blatt v = Blatt_RCL_parallel(w);
+    const long double Ir = Zeile(v, "  Ir = ")->wert, Ic = Zeile(v, "  Ic = ")->wert, IL = Zeile(v, "  IL = ")->wert;
+    EXPECT_TRUE(RelNear(Zeile(v, "  Phi = ")->wert, grad(std::fabs(IL - Ic) / Ir), 1e-12L)) << XL;
+  }
+  w.XL = 2999.999L;  // next to resonance the angle is next to 0, not 90 degrees
+  EXPECT_LT(Zeile(Blatt_RCL_parallel(w), "  Phi = ")->wert, 0.001L);
 }
 
 }  // namespace
