@@ -230,6 +230,7 @@ void TBerechne_C_und_LDLG::Button2Click() {
 TBerechne_Hoch_TiefpassDlg::TBerechne_Hoch_TiefpassDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Berechne_Hoch_TiefpassDlg"));
   setWindowTitle(QStringLiteral("Hoch-Tiefpass- Frequenzen:"));
+  setMinimumWidth(300);  // wide enough for the whole caption in the title bar
   auto* felder = new QGridLayout;
   Edit1 = Neue_Feldzeile(felder, 0, QStringLiteral("Edit1"), QStringLiteral("R ="), QStringLiteral("Ohm")).Edit;
   Edit2 = Neue_Feldzeile(felder, 1, QStringLiteral("Edit2"), QStringLiteral("C ="), QStringLiteral("F")).Edit;
