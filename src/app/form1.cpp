@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 
 #include "app/einstellungen_dlg.h"
 #include "app/zeichenflaeche.h"
@@ -142,26 +143,41 @@ QRect TForm1::ClientRectOnScreen() const {
 
 // ---- Painting ----
 
+namespace {
+
+int Ereignisschleife() { return QThread::currentThread()->loopLevel(); }
+
+}  // namespace
+
 void TForm1::Zeichne_ausstehend() {
-  // A redraw asked for during an animation waits until the running drawing has ended; the
-  // animation sees it pending and stops early.
-  if (redraw_queued_ && redraw_depth_ == 0) Neu_zeichnen();
+  if (!redraw_queued_) return;
+  // A redraw asked for while a drawing runs in the same event loop waits until that drawing
+  // has ended; its animation sees the request and stops early. In a modal dialog opened
+  // meanwhile it draws at once: the drawing below cannot go on before the dialog closes.
+  if (zeichnungen_.empty() || Ereignisschleife() > zeichnungen_.back().schleife) Neu_zeichnen();
+}
+
+bool TForm1::Neuzeichnen_ausstehend() const {
+  return !zeichnungen_.empty() && (redraw_queued_ || redraw_count_ != zeichnungen_.back().nummer);
 }
 
 void TForm1::Neu_zeichnen() {
   redraw_queued_ = false;
   ++redraw_count_;
-  Canvas& canvas = area_->canvas_for(ClientWidth(), ClientHeight(), redraw_depth_ > 0);
-  ++redraw_depth_;
-  struct DepthGuard {
+  Canvas& canvas = area_->canvas_for(ClientWidth(), ClientHeight(), !zeichnungen_.empty());
+  zeichnungen_.push_back({Ereignisschleife(), redraw_count_});
+  struct Abschluss {
     TForm1& form;
-    ~DepthGuard() {
-      if (--form.redraw_depth_ == 0 && form.redraw_queued_) {
+    ~Abschluss() {
+      // Drawn over by a drawing in a dialog meanwhile, or asked for again: draw anew.
+      const bool uebermalt = form.redraw_count_ != form.zeichnungen_.back().nummer;
+      form.zeichnungen_.pop_back();
+      if (uebermalt || form.redraw_queued_) {
         form.redraw_queued_ = false;
-        form.Invalidate();  // the queued call was spent while drawing
+        form.Invalidate();
       }
     }
-  } guard{*this};
+  } abschluss{*this};
   canvas.Brush.Style = TBrushStyle::bsSolid;
   canvas.Brush.Color = fensterfarbe_;
   canvas.FillRect(QRect(0, 0, ClientWidth(), ClientHeight()));

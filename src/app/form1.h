@@ -34,7 +34,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   QRect ClientRectOnScreen() const override;
   QWidget* Widget() override { return this; }
   bool KeyHeld() const override { return key_held_; }
-  bool Neuzeichnen_ausstehend() const override { return redraw_queued_ && redraw_depth_ > 0; }
+  bool Neuzeichnen_ausstehend() const override;
   TFont CanvasFont() const override { return canvas_font_; }
 
   void Prepare();
@@ -153,7 +153,11 @@ class TForm1 : public QMainWindow, public THauptfenster {
   bool key_held_ = false;
   bool dragging_ = false;
   bool redraw_queued_ = false;
-  int redraw_depth_ = 0;
+  struct TLaufende_Zeichnung {
+    int schleife;  // event-loop level it runs in
+    int nummer;    // redraw count when it began
+  };
+  std::vector<TLaufende_Zeichnung> zeichnungen_;  // innermost last
   int redraw_count_ = 0;
   bool error_box_open_ = false;
   bool ohne_dialoge_ = false;

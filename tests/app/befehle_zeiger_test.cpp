@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include "app/form1.h"
@@ -116,6 +117,36 @@ TEST_F(AppTest, ARedrawEndsTheWaitOfAHeldKey) {
   form.Zeichne_ausstehend();
   EXPECT_EQ(services_.events.count, 25);
   form.FormKeyUp();
+}
+
+// A dialog opened during a turn (a right click, a menu command) runs its own event loop: the
+// redraws it asks for show at once, the turn below ends when it closes, and the window is
+// drawn anew so nothing of the old turn stays on top.
+TEST_F(AppTest, RedrawsInADialogOpenedDuringATurnShowAtOnce) {
+  TForm1 form;
+  form.Setze_Client_Groesse(400, 300);
+  Einstellungen.Anhalten = true;
+  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+  int redraws_in_dialog = 0;
+  services_.events.on_process = [&] {
+    if (services_.events.count != 50) return;
+    QEventLoop dialog;  // the modal loop of a dialog
+    QTimer::singleShot(0, &dialog, [&] {
+      form.Invalidate();  // a bar moved
+      QCoreApplication::processEvents();
+      redraws_in_dialog = form.Redraw_Anzahl();
+      dialog.quit();
+    });
+    dialog.exec();
+  };
+  form.Zeichne_ausstehend();
+  EXPECT_EQ(redraws_in_dialog, 2);
+  EXPECT_EQ(services_.events.count, 50 + 361);  // the dialog's whole turn; the old one ended
+
+  services_.events.on_process = nullptr;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Redraw_Anzahl(), 3);
+  EXPECT_EQ(services_.events.count, 50 + 2 * 361);
 }
 
 }  // namespace
