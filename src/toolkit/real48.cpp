@@ -5,9 +5,9 @@
 #include <limits>
 
 namespace {
-constexpr int kFractionBits = 39;  // plus the hidden leading bit
-constexpr int kMaxExponent = 127;  // frexp exponent of the largest 6-byte value
-constexpr int kMinExponent = -127; // frexp exponent of the smallest normal
+constexpr int kFractionBits = 39;   // plus the hidden leading bit
+constexpr int kMaxExponent = 127;   // frexp exponent of the largest 6-byte value
+constexpr int kMinExponent = -127;  // frexp exponent of the smallest normal
 
 long long checked_integer(long double r) {
   constexpr long double lo = static_cast<long double>(std::numeric_limits<long long>::min());

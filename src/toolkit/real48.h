@@ -11,7 +11,7 @@
 class real48 {
  public:
   constexpr real48() = default;
-  real48(long double v) : v_(round(v)) {}  // NOLINT: implicit like the platform's real
+  real48(long double v) : v_(round(v)) {}      // NOLINT: implicit like the platform's real
   operator long double() const { return v_; }  // NOLINT
 
   real48& operator+=(long double x) { return *this = v_ + x; }

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
 #include <clocale>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include "common/german_locale.h"
 

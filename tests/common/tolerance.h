@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cmath>
 #include <gtest/gtest.h>
+#include <cmath>
 
 // Relative comparison for reference values: |actual - expected| <= rel * |expected|.
 inline ::testing::AssertionResult RelNear(long double actual, long double expected, long double rel = 1e-6L) {

@@ -1,7 +1,7 @@
 #include "toolkit/real48.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <limits>
 
 TEST(Real48, RoundsToNearestSixByteValue) {
