@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "app/form1.h"
+#include "platform/safe_call.h"
 #include "toolkit/farben.h"
 
 TKommandozeile Lies_Kommandozeile(const QStringList& args) {
@@ -88,34 +89,63 @@ QString Schreibe_Vektorgrafik(TForm1& form, const QString& path, const QString& 
 
 }  // namespace
 
-int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k) {
-  const QString suffix = QFileInfo(k.export_datei).suffix().toLower();
-  const bool vektor = suffix == "svg" || suffix == "pdf";
-  if (suffix != "png" && suffix != "bmp" && !vektor) {
-    Fehlerzeile(QString("Dateityp nicht unterstützt: %1 (png, bmp, svg, pdf)").arg(k.export_datei));
-    return 2;
-  }
+namespace {
+
+// The topic drawn into the file; an error line and status 2 when something fails. `fehler`
+// collects what the topic's handlers throw.
+int Exportiere(TForm1& form, const TKommandozeile& k, const QString& suffix, const QString& fehler) {
   form.Setze_ohne_Dialoge(true);
   Einstellungen.Werte_sofort = false;
   form.Setze_Client_Groesse(k.groesse.width(), k.groesse.height());
-  if (!form.Fuehre_Thema_aus(k.thema)) {
-    Fehlerzeile(QString("Unbekanntes Thema: %1 (--topics listet alle)").arg(k.thema));
-    return 2;
-  }
+  if (!form.Fuehre_Thema_aus(k.thema) || !fehler.isEmpty()) return 2;
   if (k.schwarzweiss) Schwarzweiss_Farben();
-  if (vektor) {
-    const QString fehler = Schreibe_Vektorgrafik(form, k.export_datei, suffix);
-    if (!fehler.isEmpty()) {
-      Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, fehler));
+  if (suffix == "svg" || suffix == "pdf") {
+    const QString grund = Schreibe_Vektorgrafik(form, k.export_datei, suffix);
+    if (!grund.isEmpty()) {
+      Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, grund));
       return 2;
     }
     return 0;
   }
   const QImage image = form.Zeichne_Bild();
+  if (!fehler.isEmpty()) return 2;
   QImageWriter writer(k.export_datei, suffix.toLatin1());
   if (!writer.write(image)) {
     Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, writer.errorString()));
     return 2;
   }
   return 0;
+}
+
+}  // namespace
+
+int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k) {
+  const QString suffix = QFileInfo(k.export_datei).suffix().toLower();
+  if (suffix != "png" && suffix != "bmp" && suffix != "svg" && suffix != "pdf") {
+    Fehlerzeile(QString("Dateityp nicht unterstützt: %1 (png, bmp, svg, pdf)").arg(k.export_datei));
+    return 2;
+  }
+  // Only drawing topics: the commands of the menu "Datei" would print, save or ask.
+  if (!form.Themen().contains(k.thema)) {
+    Fehlerzeile(QString("Unbekanntes Thema: %1 (--topics listet alle)").arg(k.thema));
+    return 2;
+  }
+  // Without a screen nobody could close an error box: an error ends the export with a line.
+  QString fehler;
+  platform::set_exception_handler([&fehler](const std::exception& e) {
+    if (fehler.isEmpty()) fehler = QString::fromLocal8Bit(e.what());
+  });
+  struct Zurueck {
+    TForm1& form;
+    ~Zurueck() {
+      platform::set_exception_handler([f = &form](const std::exception& e) { f->AppException(e); });
+    }
+  } zurueck{form};
+  int status = 2;
+  platform::guarded([&] { status = Exportiere(form, k, suffix, fehler); });
+  if (!fehler.isEmpty()) {
+    Fehlerzeile(QString("Fehler beim Zeichnen: %1").arg(fehler));
+    return 2;
+  }
+  return status;
 }

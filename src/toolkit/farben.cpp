@@ -47,15 +47,16 @@ void Schwarzweiss_Farben() {
 
 void Lade_Grundeinstellungen() {
   Farben = TFarben{};
-  Einstellungen.Druckfaktor = 1.0;
   int hintergrund = 0;
   int verzoegerung = 0;
-  int drucken = 2;
+  // Without the key, or without a file, the print size is the settings dialog's "1/4 Seite":
+  // a print or a black-and-white copy must not change the size of the next print.
+  int drucken = 0;
   platform::IniFile ini(Pfad_Einstellungsdatei());
   if (ini.Exists()) {
     hintergrund = im_Bereich(ini.ReadInteger("Einstellungen", "Hintergrundfarbe", 0), kAnzahlHintergruende, 0);
     verzoegerung = im_Bereich(ini.ReadInteger("Einstellungen", "waittime", 0), 9, 0);
-    drucken = im_Bereich(ini.ReadInteger("Einstellungen", "Drucken", 2), 3, 2);
+    drucken = im_Bereich(ini.ReadInteger("Einstellungen", "Drucken", 0), 3, 0);
   }
   Farben.Hintergrund = kHintergruende[hintergrund];
   if (hintergrund == 0) {

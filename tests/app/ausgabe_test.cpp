@@ -202,6 +202,31 @@ TEST_F(AusgabeTest, PrintSizeSetsTheTargetRectangleOnAPage4800PixelsWide) {
   }
 }
 
+// The next print has the size the settings show, also when the file or its key is missing.
+TEST_F(AusgabeTest, APrintDoesNotChangeTheSizeOfTheNextPrint) {
+  for (const bool mit_datei : {false, true}) {
+    SCOPED_TRACE(mit_datei);
+    QFile::remove(ini_path());
+    if (mit_datei) {
+      platform::IniFile ini(ini_path());
+      ini.WriteInteger("Einstellungen", "Hintergrundfarbe", 0);  // no "Drucken"
+      ASSERT_TRUE(ini.UpdateFile());
+    }
+    services_.printer.pages.clear();
+    TForm1 form;
+    form.Setze_Client_Groesse(782, 550);
+    ASSERT_TRUE(form.Fuehre_Thema_aus(kKondensator));
+    form.Zeichung1Click();
+    form.schwarzweiss1Click();
+    form.Zeichung1Click();
+    ASSERT_EQ(services_.printer.pages.size(), 2u);
+    for (const QImage& seite : services_.printer.pages) {
+      EXPECT_EQ(seite.pixelColor(1199, 0), QColor(0x80, 0x80, 0x80));  // right edge of "1/4 Seite"
+      EXPECT_EQ(seite.pixelColor(1200, 0), QColor(Qt::white));
+    }
+  }
+}
+
 TEST_F(AusgabeTest, WithoutPrinterPrintingOffersAPdfFile) {
   services_.printer.available = false;
   TForm1 form;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -64,6 +65,13 @@ TEST(Export, UnknownTopicAndUnwritableFileExitWithTwo) {
   EXPECT_EQ(r.status, 2);
   r = velumat({"--size", "abc"}, dir.path());
   EXPECT_EQ(r.status, 2);
+  // File commands are no topics: they would save, print or ask without anybody to answer.
+  for (const char* befehl : {"Datei/Ergebnisse/speichern", "Datei/Beenden", "Datei/Drucken"}) {
+    r = velumat({"--export", dir.filePath("x.png"), "--topic", befehl}, dir.path());
+    EXPECT_EQ(r.status, 2) << befehl;
+    EXPECT_TRUE(r.err.contains("Unbekanntes Thema")) << befehl;
+  }
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("ZEICHNUNG.BMP")));
 }
 
 TEST(Export, TopicsListsTheMenuPaths) {
