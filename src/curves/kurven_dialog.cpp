@@ -69,8 +69,14 @@ void TKurvenDlg::showEvent(QShowEvent* event) {
 }
 
 void TKurvenDlg::mousePressEvent(QMouseEvent* event) {
-  QDialog::mousePressEvent(event);
-  if (event->button() == Qt::LeftButton) platform::guarded([this] { FormClick(); });
+  if (!freie_flaeche_.Press(*this, *event)) QDialog::mousePressEvent(event);
+}
+
+void TKurvenDlg::mouseReleaseEvent(QMouseEvent* event) {
+  if (freie_flaeche_.Release(*this, *event))
+    platform::guarded([this] { FormClick(); });
+  else
+    QDialog::mouseReleaseEvent(event);
 }
 
 void Hauptfenster_neu_zeichnen() {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/free_area_click.h"
+
 class QLabel;
 namespace platform {
 class ScrollBar;
@@ -33,6 +35,10 @@ class TKurvenDlg : public QDialog {
 
   void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  platform::FreeAreaClick freie_flaeche_;
 };
 
 // Lets the main window redraw (no main window: nothing).

@@ -131,18 +131,11 @@ void TZeigerparameterDlg::showEvent(QShowEvent* event) {
 }
 
 void TZeigerparameterDlg::mousePressEvent(QMouseEvent* event) {
-  druck_auf_freier_flaeche_ = event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr;
-  if (druck_auf_freier_flaeche_)
-    event->accept();
-  else
-    QDialog::mousePressEvent(event);
+  if (!freie_flaeche_.Press(*this, *event)) QDialog::mousePressEvent(event);
 }
 
 void TZeigerparameterDlg::mouseReleaseEvent(QMouseEvent* event) {
-  const bool klick =
-      druck_auf_freier_flaeche_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  druck_auf_freier_flaeche_ = false;
-  if (klick)
+  if (freie_flaeche_.Release(*this, *event))
     FormClick();
   else
     QDialog::mouseReleaseEvent(event);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/free_area_click.h"
 #include "platform/scrollbar.h"
 #include "toolkit/real48.h"
 
@@ -64,5 +65,5 @@ class TZeigerparameterDlg : public QDialog {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool druck_auf_freier_flaeche_ = false;
+  platform::FreeAreaClick freie_flaeche_;
 };

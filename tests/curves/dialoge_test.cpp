@@ -105,6 +105,11 @@ TEST_F(DialogTest, ResonanceDialogSitsAtTheBottomRightAndClosesOnAClickOnTheFree
   const QRect frame = dlg.frameGeometry();
   EXPECT_EQ(frame.right() + 1, 100 + 800 - 2);
   EXPECT_EQ(frame.bottom() + 1, 80 + 600 - 20 - 2);
+  // Labels are no free area: a click on a name or a value keeps the dialog open.
+  for (QLabel* label : {dlg.Label1, dlg.Label5, dlg.Label8}) {
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, label->rect().center());
+    EXPECT_TRUE(dlg.isVisible()) << label->objectName().toStdString();
+  }
   QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(300, 68));
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
