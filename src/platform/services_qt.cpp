@@ -31,7 +31,14 @@ class QtMessageBoxes : public MessageBoxes {
     box.exec();
     return box.clickedButton() == yes;
   }
-  void Error(const QString& title, const QString& text) override { Show(QMessageBox::Critical, title, text); }
+  // Error boxes carry the single button "Abbrechen", as the program's error texts expect.
+  void Error(const QString& title, const QString& text) override {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::NoButton, dialog_parent());
+    QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(abbrechen);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+  }
   void Information(const QString& title, const QString& text) override { Show(QMessageBox::Information, title, text); }
   void Warning(const QString& title, const QString& text) override { Show(QMessageBox::Warning, title, text); }
 

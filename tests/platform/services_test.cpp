@@ -1,9 +1,12 @@
 #include "platform/services.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/bevel.h"
 #include "platform/buttons.h"
@@ -25,6 +28,23 @@ TEST(ServicesTest, ScopedDoublesAreInstalledAndTheRealOnesComeBack) {
     EXPECT_EQ(services().events, &doubles.events);
   }
   EXPECT_EQ(services().message_boxes, real);
+}
+
+// The real boxes: an error box has the single button "Abbrechen", the others "OK".
+TEST(ServicesTest, ErrorBoxesHaveTheSingleButtonAbbrechen) {
+  const auto Knoepfe = [](void (MessageBoxes::*box)(const QString&, const QString&)) {
+    QStringList texte;
+    QTimer::singleShot(0, [&texte] {
+      auto* offen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (offen == nullptr) return;
+      for (QAbstractButton* b : offen->buttons()) texte << b->text();
+      offen->buttons().first()->click();
+    });
+    (real_services().message_boxes->*box)("Fehler", "Ihre Eingaben enhalten einen Fehler !");
+    return texte;
+  };
+  EXPECT_EQ(Knoepfe(&MessageBoxes::Error), QStringList{"Abbrechen"});
+  EXPECT_EQ(Knoepfe(&MessageBoxes::Information), QStringList{"OK"});
 }
 
 TEST(ServicesTest, MessageBoxDoubleRecordsAndAnswersAsScripted) {
