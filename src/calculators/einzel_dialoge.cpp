@@ -25,7 +25,9 @@ long double Lies_Zahl_streng(const QString& text) {
   const std::string s = Trimme(text).toStdString();
   double x = 0;
   const char* ende = s.data() + s.size();
-  const auto [p, ec] = std::from_chars(s.data(), ende, x);
+  const bool plus = s.size() > 1 && s[0] == '+' && s[1] != '-';  // "+2" is a number, "+-2" is not
+  const char* anfang = s.data() + (plus ? 1 : 0);
+  const auto [p, ec] = std::from_chars(anfang, ende, x);
   if (s.empty() || ec != std::errc() || p != ende)
     throw FloatError("'" + text.toStdString() + "' ist kein gültiger Gleitkommawert");
   return x;
@@ -137,7 +139,8 @@ void TBerechne_WiderstandDlg::OKBtnClick() {
   } else if (belegt.I) {
     r.w.Ieff = Lies_Zahl_streng(Edit2->text());
   }
-  if (belegt.R) r.w.R = Lies_Feld(Edit3);
+  // R is read only where it is used: with U and I given it is the result.
+  if (belegt.R && (belegt.U != belegt.I)) r.w.R = Lies_Feld(Edit3);
   Berechne_Widerstand(r, belegt);
   if (!r.erfolgreich) {
     FehlerMessage();

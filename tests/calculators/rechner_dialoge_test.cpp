@@ -65,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(DreiRichtungen, Widerstandsdialog,
                                            Widerstandsfall{"10", "", "5", 2, "2"},
                                            // with all three filled R is recomputed from U and I
                                            Widerstandsfall{"10", "2", "99", 3, "5"},
-                                           Widerstandsfall{"10", "4/2", "", 3, "5"}));
+                                           // an R that is not used is not read either
+                                           Widerstandsfall{"10", "2", "1/0", 3, "5"},
+                                           Widerstandsfall{"10", "4/2", "", 3, "5"},
+                                           Widerstandsfall{"", "+2", "5", 1, "10"}));
 
 TEST_F(RechnerTest, ResistorReadsTheCurrentStrictlyWhenTheVoltageIsMissing) {
   TBerechne_WiderstandDlg d;
