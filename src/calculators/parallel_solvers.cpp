@@ -108,7 +108,8 @@ bool CL_Schritt(Kreiswerte& w, Groesse g) {
       if (da(w.XL)) {
         if (!f_aus_C()) return false;
       } else {
-        if (!X_behalten(w, Kondensator) || !f_aus_C()) return false;
+        // Resonance only fits a circuit without current, as in the XL step.
+        if (da(w.Ieff) || !X_behalten(w, Kondensator) || !f_aus_C()) return false;
         w.XL = w.Xc;
       }
       w.L = Quotient_2pi(w.f, w.XL);
@@ -126,7 +127,7 @@ bool CL_Schritt(Kreiswerte& w, Groesse g) {
       if (da(w.Xc)) {
         if (!f_aus_L()) return false;
       } else {
-        if (!X_behalten(w, Spule) || !f_aus_L()) return false;
+        if (da(w.Ieff) || !X_behalten(w, Spule) || !f_aus_L()) return false;
         w.Xc = w.XL;
       }
       w.C = Kehrwert_2pi(w.f, w.Xc);

@@ -50,6 +50,17 @@ TEST(CL_parallel, CapacitorFrequencyAndVoltageGiveResonance) {
   EXPECT_FALSE(r.Geschrieben(Groesse::R));
 }
 
+// A current other than 0 rules out resonance: the missing reactance cannot be taken equal to
+// the other one, and the circuit is not solved at all rather than solved inconsistently.
+TEST(CL_parallel, AGivenCurrentRulesOutTheResonanceAssumption) {
+  for (const Kreiswerte& gegeben : {Kreiswerte{.C = 1e-6L, .f = 50, .Ueff = 10, .Ieff = 0.5L},
+                                    Kreiswerte{.L = 0.5L, .f = 50, .Ueff = 10, .Ieff = 0.5L}}) {
+    const Rechnung r = Rechne(Berechne_CL_parallel, gegeben);
+    EXPECT_FALSE(r.erfolgreich);
+    EXPECT_NE(r.w.XL, r.w.Xc);
+  }
+}
+
 TEST(CL_parallel, VoltageFromCurrentAgreesWithTheCurrentStep) {
   const Rechnung vor = Rechne(Berechne_CL_parallel, Kreiswerte{.C = 1e-6L, .L = 0.5L, .f = 50, .Ueff = 10});
   ASSERT_TRUE(vor.erfolgreich);
