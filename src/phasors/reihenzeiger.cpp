@@ -1,5 +1,7 @@
 #include "phasors/reihenzeiger.h"
 
+#include <cmath>
+
 #include <optional>
 
 #include "phasors/reihen_berechnung.h"
@@ -146,9 +148,10 @@ void Zeichne_CL_Zeiger(Canvas& canvas) {
   const TSchaltung& s = Schaltung;
   const TZeigerwerte& w = Zeigerwerte;
   const TFarben& F = Farben;
-  // The larger partial voltage fills the radius; the supply is drawn in phase with the current.
+  // The larger partial voltage fills the radius. The supply is the sum of the partial
+  // voltages: the coil resistance and the two reactances set its angle to the current.
   const long double M = w.Uc < w.UL ? w.UL : w.Uc;
-  Zeichne_Reihenbild(canvas, Reihenbild(true, true, true, M, 0));
+  Zeichne_Reihenbild(canvas, Reihenbild(true, true, true, M, std::atan2(s.Xc - s.XL, s.RL)));
   Achsenlabels(canvas, "Ur", F.Widerstand, "Uc", F.Kondensator, "Ul", F.Spule, "Ug", F.Impedanz);
 
   Berechne_CL_Reihe();

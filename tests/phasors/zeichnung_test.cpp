@@ -202,10 +202,15 @@ TEST_F(ZeichnungTest, CapacitorAndCoilScaleToTheLargerPartialVoltage) {
   Zeichne(Zeichne_CL_Zeiger);
   const auto bold = Endzeiger();
   ASSERT_EQ(bold.size(), 4u);
-  EXPECT_EQ(bold[0].args, Linie(cx, cy, cx + 53, cy));   // Ug on the current's direction
   EXPECT_EQ(bold[1].args, Linie(cx, cy, cx, cy - 49));   // UL
   EXPECT_EQ(bold[2].args, Linie(cx, cy, cx, cy + 100));  // Uc fills the radius
   EXPECT_EQ(bold[3].args, Linie(cx, cy, cx + 15, cy));   // UR of the coil resistance
+  // Ug is the sum of the partial voltages (to the pixel): 53 long, lagging the current by
+  // arctan((Xc - XL) / RL) = 72.8 degrees, towards Uc.
+  EXPECT_EQ(bold[0].args, Linie(cx, cy, cx + 15, cy + 50));
+  const int summe_x = 15, summe_y = -49 + 100;
+  EXPECT_LE(std::abs(bold[0].args[2] - cx - summe_x), 1);
+  EXPECT_LE(std::abs(bold[0].args[3] - cy - summe_y), 1);
   EXPECT_TRUE(TextAt(rec, "Ur", x0 - 15, cy - 110, Farben.Widerstand));
   EXPECT_TRUE(TextAt(rec, "Uc", x0 - 15, cy - 123, Farben.Kondensator));
   EXPECT_TRUE(TextAt(rec, "Ug", x0 + 3, cy - 123, Farben.Impedanz));
