@@ -113,16 +113,18 @@ void Zeichne_LC_Schwingkreis(Canvas& canvas) {
   Schreibe_Text(canvas, rechts - canvas.TextWidth(gezeichnet) - 4, 17, gezeichnet, Farben.Text);
 
   const TGraph strom = Zeichne_Achsen(canvas, 6, CW / 2 - 13, CH / 2 - 4);
+  // The capacitor starts charged and the coil lets no current jump: the current starts at
+  // 0 and the voltage at U, a quarter period ahead of it.
   if (w.schwingend)
-    Zeichne_Kurven(canvas, strom, w, w.I0, Farben.Widerstand, strom.top, [](long double x) { return std::cos(x); });
+    Zeichne_Kurven(canvas, strom, w, w.I0, Farben.Widerstand, strom.axis, [](long double x) { return std::sin(x); });
 
   canvas.Pen.Color = Farben.Text;
   canvas.Pen.Width = 1;
   Schreibe_Text(canvas, rechts - w_T - 10, CH - SB - 2 - h_T - 10, "U(t)", Farben.Kondensator);
   const TGraph spannung = Zeichne_Achsen(canvas, CH / 2 + 6, CW / 2 - 13, CH - SB - 6);
   if (w.schwingend)
-    Zeichne_Kurven(canvas, spannung, w, Schaltung.Ug, Farben.Kondensator, spannung.axis,
-                   [](long double x) { return std::sin(x); });
+    Zeichne_Kurven(canvas, spannung, w, Schaltung.Ug, Farben.Kondensator, spannung.top,
+                   [](long double x) { return std::cos(x); });
 
   // Panel.
   canvas.Brush.Color = Farben.Hintergrund;

@@ -26,7 +26,8 @@ TEST_F(LCTest, TheAperiodicLimitItselfDoesNotOscillate) {
   EXPECT_FALSE(w.schwingend);
 }
 
-TEST_F(LCTest, StartValuesDrawCurrentFromTheTopAndVoltageFromTheAxis) {
+// The capacitor discharges: no current at the start, the full voltage.
+TEST_F(LCTest, StartValuesDrawCurrentFromTheAxisAndVoltageFromTheTop) {
   Startwerte_LC_Schwingkreis();
   const auto rec = Zeichne(Zeichne_LC_Schwingkreis);
   // 800 x 600, status bar 20: current graph top 6, axis 151; voltage graph top 306, axis 440.
@@ -38,8 +39,17 @@ TEST_F(LCTest, StartValuesDrawCurrentFromTheTopAndVoltageFromTheAxis) {
   const QList<int> strom = kurve(Farben.Widerstand), spannung = kurve(Farben.Kondensator);
   ASSERT_GE(strom.size(), 4);
   ASSERT_GE(spannung.size(), 4);
-  EXPECT_EQ(strom.mid(0, 4), (QList<int>{6, 6, 6, 6}));
-  EXPECT_EQ(spannung.mid(0, 4), (QList<int>{6, 440, 6, 440}));
+  EXPECT_EQ(strom.mid(0, 4), (QList<int>{6, 151, 6, 151}));
+  EXPECT_EQ(spannung.mid(0, 4), (QList<int>{6, 306, 6, 306}));
+  // A quarter period later the current is at its peak and the voltage crosses the axis.
+  const auto y_bei = [](const QList<int>& punkte, int x) {
+    for (int i = 0; i + 1 < punkte.size(); i += 2)
+      if (punkte[i] >= x) return punkte[i + 1];
+    return -1;
+  };
+  const int viertel = 6 + (800 / 2 - 13 - 6) / 20;  // five periods across the graph
+  EXPECT_LE(y_bei(strom, viertel), 151 - 110);      // near the damped peak, 145 pixels above the axis undamped
+  EXPECT_NEAR(y_bei(spannung, viertel), 440, 12);
   EXPECT_EQ(strom[strom.size() - 2], 800 / 2 - 13);
   EXPECT_EQ(rec.count("Polyline"), 6);  // per graph two dotted envelopes and the curve
 
