@@ -189,8 +189,7 @@ bool TForm1::Drucke(platform::PrintJob& job) {
     if (!drucker.painter().isActive()) return false;
     drucker.StretchDraw(platform::Rect(0, 0, w, h), Image1);
   }
-  job.EndDoc();
-  return true;
+  return job.EndDoc();
 }
 
 void TForm1::Druckereinrichtung1Click() {

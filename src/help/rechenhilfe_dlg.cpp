@@ -257,7 +257,8 @@ void TRechenhilfeDlg::Button1Click() {
   auto* seiten = dynamic_cast<QPagedPaintDevice*>(auftrag->device());
   Drucke_Dokument(*RichEdit2->document(), auftrag->device(), auftrag->PageWidth(), auftrag->PageHeight(),
                   [seiten] { return seiten != nullptr && seiten->newPage(); });
-  auftrag->EndDoc();
+  if (!auftrag->EndDoc())
+    platform::services().message_boxes->Error(kTitel, QStringLiteral("Der Hilfetext konnte nicht gedruckt werden."));
 }
 
 void TRechenhilfeDlg::Speichere_als_PDF() {

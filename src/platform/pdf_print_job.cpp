@@ -5,7 +5,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <stdexcept>
 
 namespace platform {
 namespace {
@@ -24,10 +23,7 @@ class PdfPrintJob : public PrintJob {
   QPaintDevice* device() override { return &writer_; }
   int PageWidth() const override { return Page().width(); }
   int PageHeight() const override { return Page().height(); }
-  void EndDoc() override {
-    if (!file_->commit())
-      throw std::runtime_error(QStringLiteral("%1: %2").arg(file_->fileName(), file_->errorString()).toStdString());
-  }
+  bool EndDoc() override { return file_->commit(); }
 
  private:
   QRect Page() const { return writer_.pageLayout().paintRectPixels(kDpi); }

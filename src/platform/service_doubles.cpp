@@ -53,17 +53,23 @@ namespace {
 
 class ImagePrintJob : public PrintJob {
  public:
-  ImagePrintJob(QSize size, std::vector<QImage>& pages) : page_(size, QImage::Format_RGB32), pages_(pages) {
+  ImagePrintJob(QSize size, std::vector<QImage>& pages, bool fails)
+      : page_(size, QImage::Format_RGB32), pages_(pages), fails_(fails) {
     page_.fill(Qt::white);
   }
   QPaintDevice* device() override { return &page_; }
   int PageWidth() const override { return page_.width(); }
   int PageHeight() const override { return page_.height(); }
-  void EndDoc() override { pages_.push_back(page_); }
+  bool EndDoc() override {
+    if (fails_) return false;
+    pages_.push_back(page_);
+    return true;
+  }
 
  private:
   QImage page_;
   std::vector<QImage>& pages_;
+  bool fails_;
 };
 
 }  // namespace
@@ -76,7 +82,7 @@ bool PrinterDouble::Setup(QWidget*) {
 std::unique_ptr<PrintJob> PrinterDouble::BeginDoc(const QString& title) {
   if (!available) return nullptr;
   titles.push_back(title);
-  return std::make_unique<ImagePrintJob>(page_size, pages);
+  return std::make_unique<ImagePrintJob>(page_size, pages, end_doc_fails);
 }
 
 void EventsDouble::ProcessMessages() {

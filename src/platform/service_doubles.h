@@ -84,6 +84,7 @@ class PrinterDouble : public Printer {
 
   bool available = true;
   bool setup_answer = true;
+  bool end_doc_fails = false;  // EndDoc reports failure and keeps no page
   int setup_count = 0;
   QSize page_size{4800, 6800};
   std::vector<QString> titles;  // of every begun document

@@ -53,14 +53,14 @@ class Clipboard {
 };
 
 // One printed document. Paint on device() (page coordinates in device pixels), finish the painter,
-// then call EndDoc.
+// then call EndDoc, which is false when the document could not be finished.
 class PrintJob {
  public:
   virtual ~PrintJob() = default;
   virtual QPaintDevice* device() = 0;
   virtual int PageWidth() const = 0;
   virtual int PageHeight() const = 0;
-  virtual void EndDoc() = 0;
+  virtual bool EndDoc() = 0;
 };
 
 class Printer {

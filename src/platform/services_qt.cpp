@@ -89,7 +89,7 @@ class QtPrintJob : public PrintJob {
   int PageWidth() const override { return Page().width(); }
   int PageHeight() const override { return Page().height(); }
   // The document goes to the printer when the painter on device() ends.
-  void EndDoc() override {}
+  bool EndDoc() override { return true; }
 
  private:
   QRect Page() const { return printer_.pageLayout().paintRectPixels(printer_.resolution()); }

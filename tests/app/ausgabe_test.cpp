@@ -227,6 +227,18 @@ TEST_F(AusgabeTest, APrintDoesNotChangeTheSizeOfTheNextPrint) {
   }
 }
 
+TEST_F(AusgabeTest, APrintThatCannotBeFinishedSaysSoOnce) {
+  services_.printer.end_doc_fails = true;
+  TForm1 form;
+  form.Setze_Client_Groesse(782, 550);
+  ASSERT_TRUE(form.Fuehre_Thema_aus(kKondensator));
+  form.Zeichung1Click();
+  ASSERT_EQ(services_.message_boxes.calls.size(), 1u);
+  EXPECT_EQ(services_.message_boxes.calls[0].kind, platform::MessageBoxesDouble::Kind::Error);
+  EXPECT_EQ(services_.message_boxes.calls[0].text, "Der Drucker kann die Zeichnung nicht drucken.");
+  EXPECT_EQ(services_.cursor.depth, 0);
+}
+
 TEST_F(AusgabeTest, WithoutPrinterPrintingOffersAPdfFile) {
   services_.printer.available = false;
   TForm1 form;

@@ -110,7 +110,7 @@ TEST(ServicesTest, PrinterDoubleHandsOutAPageAndKeepsItAfterEndDoc) {
     QPainter p(job->device());
     p.fillRect(0, 0, w, static_cast<int>(w * 0.7), Qt::black);
   }
-  job->EndDoc();
+  EXPECT_TRUE(job->EndDoc());
   ASSERT_EQ(doubles.printer.pages.size(), 1u);
   EXPECT_EQ(doubles.printer.pages[0].pixelColor(1199, 839), QColor(Qt::black));
   EXPECT_EQ(doubles.printer.pages[0].pixelColor(1200, 840), QColor(Qt::white));
