@@ -134,7 +134,8 @@ void TForm1::speichern1Click() {
     const platform::HourglassCursor sanduhr;
     Image1 = QImage(Bildgroesse(), QImage::Format_RGB32);
     {
-      // What the window shows, title picture included; nothing is redrawn.
+      // What the drawing area shows, title picture included, pixel for pixel; nothing is
+      // redrawn. The status bar is left out rather than squeezed into the picture with it.
       const QImage fenster = area_->grab().toImage();
       Canvas canvas(&Image1);
       canvas.Pen.Mode = TPenMode::pmCopy;
