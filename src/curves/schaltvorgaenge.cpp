@@ -38,7 +38,9 @@ QString Tau_Zeile(real48 Tau) {
 }
 
 QString Achsenlaenge(long double Tau_Achse) {
-  return Formatiere_Allgemein(static_cast<long double>(Round(5 * Tau_Achse * 100000)) * 1e-5L);
+  const long double T = static_cast<long double>(Round(5 * Tau_Achse * 100000)) * 1e-5L;
+  // An axis shorter than 5 us keeps its own length instead of reading "0".
+  return Formatiere_Allgemein(T > 0 ? T : 5 * Tau_Achse);
 }
 
 namespace {
