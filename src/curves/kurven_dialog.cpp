@@ -1,49 +1,19 @@
 #include "curves/kurven_dialog.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 
-#include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/scrollbar.h"
 #include "toolkit/hauptfenster.h"
 
 TKurvenDlg::TKurvenDlg(QWidget* parent, const QString& name, const QString& caption, int client_w, int client_h)
-    : QDialog(parent) {
-  setObjectName(name);
-  setWindowTitle(caption);
-  platform::TFont font;
-  font.Name = "MS Sans Serif";
-  font.SetSize(8);
-  setFont(platform::resolve_font(font));
-  setFixedSize(client_w, client_h);
-}
-
-QLabel* TKurvenDlg::Neues_Namenslabel(const QString& name, const QString& text, int x, int y) {
-  auto* label = new QLabel(text, this);
-  label->setObjectName(name);
-  platform::TFont font;
-  font.Name = "Arial";
-  font.SetSize(10);
-  label->setFont(platform::resolve_font(font));
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
+    : TThemendialog(parent, name, caption, client_w, client_h) {}
 
 QLabel* TKurvenDlg::Neues_Wertlabel(const QString& name, int x, int y, int w) {
   auto* label = new QLabel(this);
   label->setObjectName(name);
   label->setGeometry(x, y, w, 14);
   return label;
-}
-
-platform::ScrollBar* TKurvenDlg::Neuer_Schieber(const QString& name, int x, int y, int w, int min, int max) {
-  auto* bar = new platform::ScrollBar(this);
-  bar->setObjectName(name);
-  bar->setGeometry(x, y, w, 10);
-  bar->SetParams(min, min, max);
-  return bar;
 }
 
 void TKurvenDlg::Platziere_im_Hauptfenster(int x, int y) {
@@ -66,17 +36,6 @@ void TKurvenDlg::Platziere_unten_rechts() {
 void TKurvenDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   platform::guarded([this] { FormShow(); });
-}
-
-void TKurvenDlg::mousePressEvent(QMouseEvent* event) {
-  if (!freie_flaeche_.Press(*this, *event)) QDialog::mousePressEvent(event);
-}
-
-void TKurvenDlg::mouseReleaseEvent(QMouseEvent* event) {
-  if (freie_flaeche_.Release(*this, *event))
-    platform::guarded([this] { FormClick(); });
-  else
-    QDialog::mouseReleaseEvent(event);
 }
 
 void Hauptfenster_neu_zeichnen() {

@@ -1,9 +1,7 @@
 #include "phasors/parameter_dlg.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 
-#include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/number_text.h"
@@ -14,27 +12,7 @@ using platform::TScrollCode;
 
 TZeigerparameterDlg::TZeigerparameterDlg(QWidget* parent, const QString& name, const QString& caption, int client_w,
                                          int client_h)
-    : QDialog(parent) {
-  setObjectName(name);
-  setWindowTitle(caption);
-  platform::TFont font;
-  font.Name = "MS Sans Serif";
-  font.SetSize(8);
-  setFont(platform::resolve_font(font));
-  setFixedSize(client_w, client_h);
-}
-
-QLabel* TZeigerparameterDlg::Neues_Namenslabel(const QString& name, const QString& text, int x, int y) {
-  auto* label = new QLabel(text, this);
-  label->setObjectName(name);
-  platform::TFont font;
-  font.Name = "Arial";
-  font.SetSize(10);
-  label->setFont(platform::resolve_font(font));
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
+    : TThemendialog(parent, name, caption, client_w, client_h) {}
 
 QLabel* TZeigerparameterDlg::Neues_Wertlabel(const QString& name, int x, int y) {
   auto* label = new QLabel(this);
@@ -44,11 +22,7 @@ QLabel* TZeigerparameterDlg::Neues_Wertlabel(const QString& name, int x, int y) 
 }
 
 ScrollBar* TZeigerparameterDlg::Neuer_Schieber(const QString& name, int x, int y, int min, int max) {
-  auto* bar = new ScrollBar(this);
-  bar->setObjectName(name);
-  bar->setGeometry(x, y, 233, 10);
-  bar->SetParams(min, min, max);
-  return bar;
+  return TThemendialog::Neuer_Schieber(name, x, y, 233, min, max);
 }
 
 // Our dialog font runs a little wider than the platform's: a dialog grows rather than clip a value.
@@ -128,15 +102,4 @@ void TZeigerparameterDlg::showEvent(QShowEvent* event) {
     Platziere();
     FormShow();
   });
-}
-
-void TZeigerparameterDlg::mousePressEvent(QMouseEvent* event) {
-  if (!freie_flaeche_.Press(*this, *event)) QDialog::mousePressEvent(event);
-}
-
-void TZeigerparameterDlg::mouseReleaseEvent(QMouseEvent* event) {
-  if (freie_flaeche_.Release(*this, *event))
-    FormClick();
-  else
-    QDialog::mouseReleaseEvent(event);
 }

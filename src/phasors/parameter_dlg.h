@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
-#include "platform/free_area_click.h"
 #include "platform/scrollbar.h"
 #include "toolkit/real48.h"
+#include "toolkit/themendialog.h"
 
 class QLabel;
 
@@ -18,16 +17,15 @@ struct TLogGroesse {
   QString einheit;         // " Ohm", " uF", ...
 };
 
-// Common ground of the parameter dialogs of the phasor topics: fixed client size, dialog
-// font, rows of name label, bar and value label, placement at the bottom right corner of the
-// main window, and closing by a click on the free area.
+// Common ground of the parameter dialogs of the phasor topics: rows of name label, bar and
+// value label, and placement at the bottom right corner of the main window.
 //
 // Scroll codes: a drag lets only the label follow; release and arrow steps recompute and
 // redraw the main window; page steps (and Home/End) change value and label without a redraw.
-class TZeigerparameterDlg : public QDialog {
+class TZeigerparameterDlg : public TThemendialog {
   Q_OBJECT
  public:
-  void FormClick();
+  void FormClick() override;
 
   // The codes after which the main window is redrawn.
   static bool Losgelassen_oder_Schritt(platform::TScrollCode code);
@@ -37,8 +35,7 @@ class TZeigerparameterDlg : public QDialog {
 
   virtual void FormShow() = 0;
 
-  // Name labels are Arial 10 pt, value labels use the dialog font.
-  QLabel* Neues_Namenslabel(const QString& name, const QString& text, int x, int y);
+  // Value labels use the dialog font; bars are 233 pixels wide.
   QLabel* Neues_Wertlabel(const QString& name, int x, int y);
   platform::ScrollBar* Neuer_Schieber(const QString& name, int x, int y, int min, int max);
   static void Setze_Text(QLabel* label, const QString& text);
@@ -61,9 +58,4 @@ class TZeigerparameterDlg : public QDialog {
                             void (*berechnung)());
 
   void showEvent(QShowEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  platform::FreeAreaClick freie_flaeche_;
 };
