@@ -2,10 +2,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
+#include "common/scrollbar_teil.h"
 #include "common/tolerance.h"
 #include "curves/lc_schwingkreis.h"
 #include "curves/resonanz.h"
@@ -17,20 +16,6 @@
 #include "toolkit/slider_mapping.h"
 
 namespace {
-
-QRect Teil(platform::ScrollBar* bar, QStyle::SubControl sc) {
-  QStyleOptionSlider opt;
-  opt.initFrom(bar);
-  opt.subControls = QStyle::SC_All;
-  opt.orientation = bar->orientation();
-  opt.minimum = bar->minimum();
-  opt.maximum = bar->maximum();
-  opt.sliderPosition = bar->sliderPosition();
-  opt.sliderValue = bar->value();
-  opt.singleStep = bar->singleStep();
-  opt.pageStep = bar->pageStep();
-  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, bar);
-}
 
 void Maus(platform::ScrollBar* bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
   QMouseEvent e(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
@@ -54,7 +39,7 @@ TEST_F(DialogTest, ResonanceVoltageBarRedrawsOnReleaseAndStepsButNotWhileDragged
   window.invalidations = 0;
 
   platform::ScrollBar* bar = dlg.ScrollBar1;
-  const QPoint start = Teil(bar, QStyle::SC_ScrollBarSlider).center();
+  const QPoint start = Scrollbar_Teil(*bar, QStyle::SC_ScrollBarSlider).center();
   Maus(bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
   Maus(bar, QEvent::MouseMove, start + QPoint(40, 0), Qt::LeftButton);
   const int gezogen = bar->Position();
@@ -72,7 +57,7 @@ TEST_F(DialogTest, ResonanceVoltageBarRedrawsOnReleaseAndStepsButNotWhileDragged
   EXPECT_EQ(window.invalidations, 2);
 
   // A page click moves the bar but leaves the value and the drawing alone.
-  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, Teil(bar, QStyle::SC_ScrollBarAddPage).center());
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, Scrollbar_Teil(*bar, QStyle::SC_ScrollBarAddPage).center());
   EXPECT_EQ(static_cast<long double>(Schaltung.Ueff), gezogen - 1);
   EXPECT_EQ(window.invalidations, 2);
 }
@@ -86,7 +71,7 @@ TEST_F(DialogTest, ResonanceComponentBarsRedrawOnEveryChange) {
   EXPECT_EQ(dlg.Label6->text(), "1 uF");
   for (platform::ScrollBar* bar : {dlg.ScrollBar2, dlg.ScrollBar3, dlg.ScrollBar4}) {
     window.invalidations = 0;
-    const QPoint start = Teil(bar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint start = Scrollbar_Teil(*bar, QStyle::SC_ScrollBarSlider).center();
     Maus(bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
     Maus(bar, QEvent::MouseMove, start + QPoint(10, 0), Qt::LeftButton);
     Maus(bar, QEvent::MouseMove, start + QPoint(20, 0), Qt::LeftButton);
