@@ -5,7 +5,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-
 namespace platform {
 namespace {
 
