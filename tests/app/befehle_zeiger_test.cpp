@@ -60,11 +60,18 @@ INSTANTIATE_TEST_SUITE_P(
         Zeigerthema{"Widerstand, Kondensator und Spule", &TZeichenmodus::Widerstand_Kondensator_Spule, 77,
                     "Widerstand in Reihe", "Ur  = 7.785 V"}));
 
-TEST_F(AppTest, WindowTurnPausesWhileAKeyIsHeld) {
+// The coil topic in a window with pausing enabled, its turn queued.
+class FensterUmlauf : public AppTest {
+ protected:
+  FensterUmlauf() {
+    form.Setze_Client_Groesse(400, 300);
+    Einstellungen.Anhalten = true;
+    EXPECT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+  }
   TForm1 form;
-  form.Setze_Client_Groesse(400, 300);
-  Einstellungen.Anhalten = true;
-  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+};
+
+TEST_F(FensterUmlauf, WindowTurnPausesWhileAKeyIsHeld) {
   int held = 0;
   services_.events.on_process = [&] {
     if (services_.events.count == 50) form.FormKeyDown();
@@ -78,11 +85,7 @@ TEST_F(AppTest, WindowTurnPausesWhileAKeyIsHeld) {
 
 // A redraw asked for during a turn (a dialog bar, a resize) ends the turn; the new drawing
 // follows once the old one has returned, never nested inside it.
-TEST_F(AppTest, RedrawDuringATurnEndsItAndFollowsAtTheNewSize) {
-  TForm1 form;
-  form.Setze_Client_Groesse(400, 300);
-  Einstellungen.Anhalten = true;
-  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+TEST_F(FensterUmlauf, RedrawDuringATurnEndsItAndFollowsAtTheNewSize) {
   int redraws_in_turn = 0;
   services_.events.on_process = [&] {
     if (services_.events.count == 50) {
@@ -104,11 +107,7 @@ TEST_F(AppTest, RedrawDuringATurnEndsItAndFollowsAtTheNewSize) {
   EXPECT_EQ(form.Hintergrundbild().size(), QSize(600, 420));
 }
 
-TEST_F(AppTest, ARedrawEndsTheWaitOfAHeldKey) {
-  TForm1 form;
-  form.Setze_Client_Groesse(400, 300);
-  Einstellungen.Anhalten = true;
-  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+TEST_F(FensterUmlauf, ARedrawEndsTheWaitOfAHeldKey) {
   services_.events.on_process = [&] {
     if (services_.events.count == 20) form.FormKeyDown();
     if (services_.events.count == 25) form.Invalidate();   // e.g. a dialog bar moved
@@ -122,11 +121,7 @@ TEST_F(AppTest, ARedrawEndsTheWaitOfAHeldKey) {
 // A dialog opened during a turn (a right click, a menu command) runs its own event loop: the
 // redraws it asks for show at once, the turn below ends when it closes, and the window is
 // drawn anew so nothing of the old turn stays on top.
-TEST_F(AppTest, RedrawsInADialogOpenedDuringATurnShowAtOnce) {
-  TForm1 form;
-  form.Setze_Client_Groesse(400, 300);
-  Einstellungen.Anhalten = true;
-  ASSERT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+TEST_F(FensterUmlauf, RedrawsInADialogOpenedDuringATurnShowAtOnce) {
   int redraws_in_dialog = 0;
   services_.events.on_process = [&] {
     if (services_.events.count != 50) return;
