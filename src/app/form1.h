@@ -113,6 +113,9 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void KapazitaeteinesKondensators1Click();
   void InduktivitaeteinerSpule1Click();
 
+  // Aufgaben
+  void erstellen1Click();
+
   // Output of the drawing: copy, save, print.
   void kopieren1Click();
   void schwarzweiss1Click();

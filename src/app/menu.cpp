@@ -197,7 +197,7 @@ void TForm1::Baue_Menue() {
            {"Elektron im E-B - Feld", "ElektronimEBFeld1"},
            {"Elektron im gekreuzten E-B - Feld", "ElektronimgekreuztenEBFeld1"},
        }},
-      {"Aufgaben", "Aufgaben1", nullptr, {{"erstellen", "erstellen1"}}},
+      {"Aufgaben", "Aufgaben1", nullptr, {{"erstellen", "erstellen1", &TForm1::erstellen1Click}}},
       {"Rechenhilfe", "Rechenhilfe1", &TForm1::Rechenhilfe1Click},
   };
 
