@@ -16,6 +16,7 @@ namespace tables {
 TDekadenDlg::TDekadenDlg(QWidget* parent, const QString& name, const QString& caption, int client_w, int client_h,
                          bool induktiv)
     : TTabellenDlg(parent, name, caption, client_w, client_h), induktiv_(induktiv) {
+  client_w = width();
   const int unten = client_h - 37;
   Bevel1 = new platform::Bevel(this);
   Bevel1->setObjectName("Bevel1");

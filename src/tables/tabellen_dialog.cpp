@@ -1,6 +1,9 @@
 #include "tables/tabellen_dialog.h"
 
-#include <QGuiApplication>
+#include <algorithm>
+
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScreen>
 
@@ -21,7 +24,10 @@ TTabellenDlg::TTabellenDlg(QWidget* parent, const QString& name, const QString& 
   font.Name = "MS Sans Serif";
   font.SetSize(8);
   setFont(platform::resolve_font(font));
-  setFixedSize(client_w, client_h);
+  // Wide enough for the whole caption beside the title bar's icon and buttons.
+  QFont titel = QApplication::font();
+  titel.setBold(true);
+  setFixedSize(std::max(client_w, QFontMetrics(titel).horizontalAdvance(caption) + 110), client_h);
 }
 
 QLabel* TTabellenDlg::Neues_Label(const QString& name, const QString& text, int x, int y, int w) {
