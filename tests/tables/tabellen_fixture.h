@@ -11,6 +11,7 @@
 #include "platform/service_doubles.h"
 #include "tables/tabellenwerte.h"
 #include "toolkit/farben.h"
+#include "toolkit/formulas.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/schaltung.h"
 #include "toolkit/zeichenmodus.h"
@@ -45,6 +46,15 @@ class TabellenTest : public ::testing::Test {
   ~TabellenTest() override {
     Setze_Hauptfenster(nullptr);
     platform::set_exception_handler(nullptr);
+  }
+
+  // U 10 V, R 1 Ohm, C 1 uF, L 1 mH and their fr: the values the filter dialogs open with.
+  static void Oeffnungswerte() {
+    Schaltung.Ug = 10;
+    Schaltung.R = 1;
+    Schaltung.C = 1e-6L;
+    Schaltung.L = 1e-3L;
+    Schaltung.fr = Berechne_fr(Schaltung.L, Schaltung.C);
   }
 
   QByteArray Inhalt(const QString& pfad) const {

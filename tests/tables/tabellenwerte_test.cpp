@@ -9,7 +9,6 @@
 #include "tabellen_fixture.h"
 #include "tables/tabelle_speichern.h"
 #include "tables/tabelle_zeichnen.h"
-#include "toolkit/formulas.h"
 #include "toolkit/number_text.h"
 
 using namespace tables;
@@ -46,11 +45,7 @@ TEST_F(Tabellenwerte, EveryDecadeHasExactHeadersInItsUnit) {
 
 // R 1 Ohm, C 1 uF, L 1 mH: fr = 5032.921 Hz, rows from 0.2 fr to 1.8 fr, fr in the middle.
 TEST_F(Tabellenwerte, ResonantCircuitTablesMeetAtResonance) {
-  Schaltung.Ug = 10;
-  Schaltung.R = 1;
-  Schaltung.C = 1e-6L;
-  Schaltung.L = 1e-3L;
-  Schaltung.fr = Berechne_fr(Schaltung.L, Schaltung.C);
+  Oeffnungswerte();
   EXPECT_EQ(Formatiere_Wert(Schaltung.fr), "5032.921");
   for (const Filter filter : {Filter::Siebkette, Filter::Sperrkreis}) {
     const Frequenztabelle t = Frequenztabelle_aus_Schaltung(filter);
@@ -105,11 +100,7 @@ platform::Recorder Zeichne(void (*blatt)(Canvas&)) {
 }
 
 TEST_F(Tabellenwerte, SheetsShowTheRowsOfTheFile) {
-  Schaltung.Ug = 10;
-  Schaltung.R = 1;
-  Schaltung.C = 1e-6L;
-  Schaltung.L = 1e-3L;
-  Schaltung.fr = Berechne_fr(Schaltung.L, Schaltung.C);
+  Oeffnungswerte();
   Kapazitaetsdekade = Kapazitaet_Bereich(6);
   for (const auto& t : Tabellenblaetter) {
     const platform::Recorder rec = Zeichne(t.zeichne);
