@@ -30,6 +30,7 @@
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
+#include "tables/tabelle_zeichnen.h"
 #include "toolkit/farben.h"
 #include "toolkit/grundelemente.h"
 #include "toolkit/images.h"
@@ -260,6 +261,11 @@ void TForm1::zeichnen(Canvas& canvas) {
     if (!(m.*blatt)) continue;
     Init_Graphik(canvas);
     calculators::Zeichne_Rechenblatt(canvas, blatt);
+  }
+  for (const tables::Tabellenblatt& tabelle : tables::Tabellenblaetter) {
+    if (!(m.*tabelle.modus)) continue;
+    Init_Graphik(canvas);
+    tabelle.zeichne(canvas);
   }
 }
 

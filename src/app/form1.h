@@ -116,6 +116,14 @@ class TForm1 : public QMainWindow, public THauptfenster {
   // Aufgaben
   void erstellen1Click();
 
+  // Tabellen
+  void TabelleKapazitaeten1Click();
+  void TabelleInduktivitaeten1Click();
+  void TabelleSiebkette1Click();
+  void TabelleSperrkreis1Click();
+  void TabelleHochpass1Click();
+  void TabelleTiefpass1Click();
+
   // Output of the drawing: copy, save, print.
   void kopieren1Click();
   void schwarzweiss1Click();

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace calculators {
@@ -22,29 +21,6 @@ Feldzeile Neue_Feldzeile(QGridLayout* grid, int zeile, const QString& name, cons
   grid->addWidget(z.Einheit, zeile, 2);
   return z;
 }
-
-QPushButton* Neuer_Knopf(QWidget* parent, const QString& name, const QString& text) {
-  auto* knopf = new QPushButton(text, parent);
-  knopf->setObjectName(name);
-  knopf->setAutoDefault(false);
-  return knopf;
-}
-
-QLabel* Neues_Bild(QWidget* parent, const QString& name, const QImage& bild) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(name);
-  label->setPixmap(QPixmap::fromImage(bild.scaled(bild.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-  label->setAlignment(Qt::AlignCenter);
-  return label;
-}
-
-QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog) {
-  QPushButton* knopf = Neuer_Knopf(dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"));
-  QObject::connect(knopf, &QPushButton::clicked, dialog, &QDialog::reject);
-  return knopf;
-}
-
-QLabel* Neuer_Text(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
 
 void Return_drueckt_berechne(QDialog* dialog) {
   const auto Knopf_in = [](QWidget* w) -> QPushButton* {

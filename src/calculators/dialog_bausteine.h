@@ -1,16 +1,15 @@
 #pragma once
 
-// Building blocks of the calculator dialogs: labelled input fields, buttons, pictures.
+// Building blocks of the calculator dialogs: labelled input fields and Return on a field.
 
-#include <QImage>
 #include <QString>
+
+#include "toolkit/dialog_bausteine.h"
 
 class QDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
 namespace calculators {
 
@@ -25,19 +24,8 @@ struct Feldzeile {
 Feldzeile Neue_Feldzeile(QGridLayout* grid, int zeile, const QString& name, const QString& bezeichnung,
                          const QString& einheit, const QString& start = QStringLiteral("?"));
 
-QPushButton* Neuer_Knopf(QWidget* parent, const QString& name, const QString& text);
-
-// A circuit picture, shown at twice its size so its lines stay crisp.
-QLabel* Neues_Bild(QWidget* parent, const QString& name, const QImage& bild);
-
-// "berechne" buttons do not close the dialog; "Abbrechen" does.
-QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog);
-
 // Return in a field presses the "berechne" button of the field's own group (the nearest
 // enclosing widget that holds one). Dialogs with a default button keep Qt's handling.
 void Return_drueckt_berechne(QDialog* dialog);
-
-// A text label in the dialog's font.
-QLabel* Neuer_Text(QWidget* parent, const QString& text);
 
 }  // namespace calculators

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "platform/services.h"
-#include "toolkit/hauptfenster.h"
 #include "toolkit/number_text.h"
 #include "toolkit/schaltung.h"
 
@@ -18,12 +17,6 @@ void Schreibe_Feld(QLineEdit* edit, long double x) { edit->setText(Formatiere_We
 
 void FehlerMessage() {
   platform::services().message_boxes->Error(QString::fromUtf8(Fehler_Titel), QString::fromUtf8(Fehler_Text));
-}
-
-void Zeige_Blatt(Blattmodus blatt) {
-  Zeichenmodus.Loeschen();
-  Zeichenmodus.*blatt = true;
-  if (THauptfenster* fenster = Hauptfenster()) fenster->Invalidate();
 }
 
 real48& Gemeinsamer_Wert(Groesse g) {

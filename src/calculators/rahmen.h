@@ -9,7 +9,7 @@
 
 #include "calculators/circuit_values.h"
 #include "calculators/single_solvers.h"
-#include "toolkit/zeichenmodus.h"
+#include "toolkit/dialog_bausteine.h"
 
 class QLineEdit;
 
@@ -20,7 +20,7 @@ namespace calculators {
 extern Kondensator_Bauform Kondensator_Geometrie;
 extern Spulen_Bauform Spulen_Geometrie;
 
-using Blattmodus = bool TZeichenmodus::*;
+using ::Blattmodus;
 
 // The typed value of a field: "?", "0" and an empty text read as 0.
 long double Lies_Feld(const QLineEdit* edit);
@@ -29,9 +29,6 @@ void Schreibe_Feld(QLineEdit* edit, long double x);
 
 // The calculators' one error message.
 void FehlerMessage();
-
-// Clears the display mode, sets the sheet's mode and queues a redraw of the main window.
-void Zeige_Blatt(Blattmodus blatt);
 
 // The shared circuit value that holds g.
 real48& Gemeinsamer_Wert(Groesse g);

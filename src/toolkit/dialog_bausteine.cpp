@@ -1,0 +1,37 @@
+#include "toolkit/dialog_bausteine.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "toolkit/hauptfenster.h"
+
+QPushButton* Neuer_Knopf(QWidget* parent, const QString& name, const QString& text) {
+  auto* knopf = new QPushButton(text, parent);
+  knopf->setObjectName(name);
+  knopf->setAutoDefault(false);
+  return knopf;
+}
+
+QLabel* Neues_Bild(QWidget* parent, const QString& name, const QImage& bild) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setPixmap(QPixmap::fromImage(bild.scaled(bild.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog) {
+  QPushButton* knopf = Neuer_Knopf(dialog, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"));
+  QObject::connect(knopf, &QPushButton::clicked, dialog, &QDialog::reject);
+  return knopf;
+}
+
+QLabel* Neuer_Text(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
+
+void Zeige_Blatt(Blattmodus blatt) {
+  Zeichenmodus.Loeschen();
+  Zeichenmodus.*blatt = true;
+  if (THauptfenster* fenster = Hauptfenster()) fenster->Invalidate();
+}
