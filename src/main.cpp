@@ -1,5 +1,6 @@
 #include <unistd.h>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -20,6 +21,11 @@ int main(int argc, char** argv) {
   if (!k.fehler.isEmpty()) {
     std::fprintf(stderr, "velumat: %s\n", k.fehler.toLocal8Bit().constData());
     return 2;
+  }
+  if (k.hilfe || k.version) {
+    const QCoreApplication ohne_fenster(argc, argv);  // the program's folder, for the help file
+    std::fputs((k.hilfe ? Hilfetext() : Versionstext()).toUtf8().constData(), stdout);
+    return 0;
   }
   // Export and listing need no display.
   if (Braucht_keinen_Bildschirm(k) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -48,10 +54,7 @@ int main(int argc, char** argv) {
 
   form.show();
   if (!k.thema.isEmpty()) {
-    QTimer::singleShot(0, &form, [&form, &k] {
-      if (!form.Fuehre_Thema_aus(k.thema))
-        std::fprintf(stderr, "velumat: Unbekanntes Thema: %s\n", k.thema.toLocal8Bit().constData());
-    });
+    QTimer::singleShot(0, &form, [&form, &k] { Starte_Thema(form, k.thema); });
   }
   return app.exec();
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <optional>
 
 #include "app/form1.h"
@@ -128,7 +129,17 @@ void TForm1::schwarzweiss1Click() {
 // ---- Save ----
 
 void TForm1::speichern1Click() {
-  const QString pfad = QDir::current().filePath(kBilddatei);
+  QString pfad = QDir::current().filePath(kBilddatei);
+  // Started from a launcher whose working folder is read-only (for example "/"): ask where to
+  // save, starting in the user's pictures folder.
+  if (!QFileInfo(QDir::currentPath()).isWritable()) {
+    const QString bilder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const auto gewaehlt = platform::services().file_dialogs->SaveFileName(
+        QStringLiteral("Zeichnung speichern"), QStringLiteral("Bitmap-Dateien (*.bmp)"),
+        QDir(bilder.isEmpty() ? QDir::homePath() : bilder).filePath(kBilddatei));
+    if (!gewaehlt) return;
+    pfad = *gewaehlt;
+  }
   QString fehler;
   {
     const platform::HourglassCursor sanduhr;
@@ -153,7 +164,10 @@ void TForm1::speichern1Click() {
                     .arg(QDir::toNativeSeparators(pfad), fehler));
     return;
   }
-  dienste.message_boxes->Information(kTitel, QStringLiteral("Die Zeichung wurde unter ZEICHNUNG.BMP gespeichert"));
+  const QString name = QFileInfo(pfad).absolutePath() == QDir::current().absolutePath()
+                           ? QFileInfo(pfad).fileName()
+                           : QDir::toNativeSeparators(pfad);
+  dienste.message_boxes->Information(kTitel, QStringLiteral("Die Zeichung wurde unter %1 gespeichert").arg(name));
 }
 
 // ---- Print ----

@@ -11,7 +11,9 @@
 #include <cstdio>
 
 #include "app/form1.h"
+#include "help/help_sections.h"
 #include "platform/safe_call.h"
+#include "platform/services.h"
 #include "toolkit/farben.h"
 
 TKommandozeile Lies_Kommandozeile(const QStringList& args) {
@@ -46,6 +48,10 @@ TKommandozeile Lies_Kommandozeile(const QStringList& args) {
       k.schwarzweiss = true;
     } else if (a == "--topics") {
       k.themen_auflisten = true;
+    } else if (a == "--help" || a == "-h") {
+      k.hilfe = true;
+    } else if (a == "--version") {
+      k.version = true;
     } else {
       k.fehler = QString("Unbekannte Option: %1").arg(a);
     }
@@ -55,6 +61,53 @@ TKommandozeile Lies_Kommandozeile(const QStringList& args) {
 }
 
 bool Braucht_keinen_Bildschirm(const TKommandozeile& k) { return !k.export_datei.isEmpty() || k.themen_auflisten; }
+
+namespace {
+// Where the calculation help is read from, or where it was looked for.
+QString Hilfedatei_Zeile() {
+  if (const auto pfad = help::Finde_Hilfedatei()) return QStringLiteral("Hilfedatei: %1\n").arg(*pfad);
+  return QStringLiteral("Hilfedatei: nicht gefunden; gesucht in %1\n")
+      .arg(help::Suchordner_Hilfedatei().join(QStringLiteral(", ")));
+}
+}  // namespace
+
+QString Hilfetext() {
+  return QStringLiteral(
+             "Aufruf: velumat [--topic THEMA]\n"
+             "        velumat --export DATEI --topic THEMA [--size BREITExHÖHE] [--schwarzweiss]\n"
+             "        velumat --topics | --help | --version\n"
+             "\n"
+             "Velumat, Lehrprogramm für Wechselstromkreise.\n"
+             "\n"
+             "Optionen:\n"
+             "  --topic THEMA        startet mit dem Thema, als wäre sein Menüeintrag gewählt;\n"
+             "                       THEMA ist der Menüpfad, z. B. \"Zeigerdiagramm/nur Kondensator\"\n"
+             "  --topics             listet alle Themen, eines je Zeile\n"
+             "  --export DATEI       zeichnet das Thema ohne Fenster in DATEI (.png, .bmp, .svg, .pdf)\n"
+             "  --size BREITExHÖHE   Größe der Zeichenfläche beim Export mit Statuszeile (Vorgabe 782x550)\n"
+             "  --schwarzweiss       exportiert in Schwarz-Weiß\n"
+             "  --help               zeigt diese Hilfe\n"
+             "  --version            zeigt die Version\n"
+             "\n"
+             "Rückgabewert: 0 bei Erfolg, 2 bei falschen Argumenten, unbekanntem Thema oder\n"
+             "einer Datei, die nicht geschrieben werden kann.\n"
+             "\n"
+             "Beispiel:\n"
+             "  velumat --export rcl.png --topic \"Zeigerdiagramm/Widerstand, Kondensator und Spule\" --size 1280x800\n"
+             "\n") +
+         Hilfedatei_Zeile();
+}
+
+QString Versionstext() { return QStringLiteral("velumat " VELUMAT_VERSION "\n"); }
+
+void Starte_Thema(TForm1& form, const QString& thema) {
+  if (form.Fuehre_Thema_aus(thema)) return;
+  platform::services().message_boxes->Error(QStringLiteral("Velumat"),
+                                            QStringLiteral("Das Thema \"%1\" gibt es nicht.\n\n"
+                                                           "Alle Themen listet der Aufruf: velumat --topics\n"
+                                                           "Das Programm startet ohne Thema.")
+                                                .arg(thema));
+}
 
 namespace {
 void Fehlerzeile(const QString& text) { std::fprintf(stderr, "velumat: %s\n", text.toLocal8Bit().constData()); }

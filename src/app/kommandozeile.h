@@ -12,12 +12,21 @@ struct TKommandozeile {
   QSize groesse{782, 550};
   bool schwarzweiss = false;
   bool themen_auflisten = false;
-  QString fehler;  // set when the arguments cannot be used
+  bool hilfe = false;    // --help
+  bool version = false;  // --version
+  QString fehler;        // set when the arguments cannot be used
 };
 
 TKommandozeile Lies_Kommandozeile(const QStringList& args);
 bool Braucht_keinen_Bildschirm(const TKommandozeile& k);
 
+// The answers to --help and --version.
+QString Hilfetext();
+QString Versionstext();
+
 class TForm1;
+// Carries out the topic given with --topic in the shown window; an unknown one is named in a
+// message box, and the program goes on without a topic.
+void Starte_Thema(TForm1& form, const QString& thema);
 // Renders the chosen topic into the export file; returns the process exit status.
 int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k);

@@ -125,7 +125,12 @@ const std::array<Modusregel, 40> kModusregeln = {{
 
 QStringList Suchordner_Hilfedatei() {
   QStringList ordner{QDir::currentPath()};
-  if (QCoreApplication::instance()) ordner << QCoreApplication::applicationDirPath();
+  if (QCoreApplication::instance()) {
+    const QDir programm(QCoreApplication::applicationDirPath());
+    ordner << programm.path();
+    // Installed: PREFIX/bin/velumat and PREFIX/share/velumat/velumathlp.rtf.
+    ordner << QDir::cleanPath(programm.filePath(QStringLiteral("../share/velumat")));
+  }
   ordner << QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
   for (const QString& daten : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
     ordner << QDir(daten).filePath(QStringLiteral("velumat"));

@@ -325,7 +325,9 @@ TEST_F(SpeichernTest, SavingWritesWhatTheWindowShowsAndOverwritesTheOlderFile) {
   EXPECT_EQ(services_.cursor.depth, 0);
 }
 
-TEST_F(SpeichernTest, AFolderThatCannotBeWrittenGivesAClearMessage) {
+// Started from a launcher in a folder that cannot be written: the user chooses where to save,
+// starting with ZEICHNUNG.BMP in the pictures folder; a file that still cannot be written is named.
+TEST_F(SpeichernTest, AFolderThatCannotBeWrittenOffersTheSaveDialog) {
   TForm1 form;
   form.Setze_Client_Groesse(400, 300);
   const QString weg = dir_.filePath("weg");
@@ -333,10 +335,23 @@ TEST_F(SpeichernTest, AFolderThatCannotBeWrittenGivesAClearMessage) {
   QDir::setCurrent(weg);
   ASSERT_TRUE(QDir().rmdir(weg));
 
+  form.speichern1Click();  // cancelled
+  ASSERT_EQ(services_.file_dialogs.calls.size(), 1u);
+  EXPECT_EQ(QFileInfo(services_.file_dialogs.calls[0].default_name).fileName(), "ZEICHNUNG.BMP");
+  EXPECT_TRUE(services_.message_boxes.calls.empty());
+
+  services_.file_dialogs.answer = dir_.filePath("bild.bmp");
   form.speichern1Click();
+  EXPECT_EQ(QImage(dir_.filePath("bild.bmp")).size(), QSize(400, 300 - form.StatusBarHeight()));
   ASSERT_EQ(services_.message_boxes.calls.size(), 1u);
-  EXPECT_EQ(services_.message_boxes.calls[0].kind, platform::MessageBoxesDouble::Kind::Error);
-  EXPECT_TRUE(services_.message_boxes.calls[0].text.contains("ZEICHNUNG.BMP"));
+  EXPECT_EQ(services_.message_boxes.calls[0].kind, platform::MessageBoxesDouble::Kind::Information);
+  EXPECT_TRUE(services_.message_boxes.calls[0].text.contains(QDir::toNativeSeparators(dir_.filePath("bild.bmp"))));
+
+  services_.file_dialogs.answer = dir_.filePath("fehlt/bild.bmp");
+  form.speichern1Click();
+  ASSERT_EQ(services_.message_boxes.calls.size(), 2u);
+  EXPECT_EQ(services_.message_boxes.calls[1].kind, platform::MessageBoxesDouble::Kind::Error);
+  EXPECT_TRUE(services_.message_boxes.calls[1].text.contains("fehlt"));
   EXPECT_EQ(services_.cursor.depth, 0);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/form1.h"
+#include "app/kommandozeile.h"
 #include "app_fixture.h"
 #include "platform/safe_call.h"
 #include "toolkit/layout.h"
@@ -111,6 +112,21 @@ TEST_F(Form1Test, HandlerExceptionReachesTheErrorBoxOnceAndTheProgramGoesOn) {
   EXPECT_EQ(services_.message_boxes.calls[0].text,
             QString("In der Abwendung ist ein Eingabefehler aufgetreten !\nKann nicht alle Werte berechnen !"));
   EXPECT_TRUE(form.Fuehre_Thema_aus("Zeigerdiagramm/nur Spule"));
+  EXPECT_TRUE(Zeichenmodus.nur_Spule);
+}
+
+// --topic given to the window: a known topic is carried out; an unknown one is named in one box
+// that says how to list the valid ones, and the window goes on without a topic.
+TEST_F(Form1Test, StartTopicNamesAnUnknownTopicInOneMessageBox) {
+  TForm1 form;
+  Starte_Thema(form, "Zeigerdiagramm/nur Spule");
+  EXPECT_TRUE(Zeichenmodus.nur_Spule);
+  EXPECT_TRUE(services_.message_boxes.calls.empty());
+
+  Starte_Thema(form, "Zeigerdiagramm/gibt es nicht");
+  ASSERT_EQ(services_.message_boxes.calls.size(), 1u);
+  EXPECT_TRUE(services_.message_boxes.calls[0].text.contains("\"Zeigerdiagramm/gibt es nicht\""));
+  EXPECT_TRUE(services_.message_boxes.calls[0].text.contains("velumat --topics"));
   EXPECT_TRUE(Zeichenmodus.nur_Spule);
 }
 
