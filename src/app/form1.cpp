@@ -20,6 +20,7 @@
 #include "curves/schaltvorgang_dlg.h"
 #include "curves/schwingkreis_dlg.h"
 #include "fields/ansicht.h"
+#include "fields/felddialoge.h"
 #include "fields/feldzeichnungen.h"
 #include "phasors/cf_lf_dlg.h"
 #include "phasors/drehstrom.h"
@@ -418,6 +419,10 @@ void TForm1::Oeffne_Parameterdialog() {
   if (m.LC_Schwingkreis) Zeige_Dialog<TLCSchwingkreisDlg>(this);
   if (m.Schaltvorgang_RC) Zeige_Dialog<TAuf_entlade_KondDlg>(this);
   if (m.Schaltvorgang_RL) Zeige_Dialog<TEin_aus_SpuleDLG>(this);
+  if (m.E_Feld) Zeige_Dialog<TEFeldDlg>(this);
+  if (m.B_Feld) Zeige_Dialog<TMagnetfeldDlg>(this);
+  if (m.EB_Feld) Zeige_Dialog<TE_und_BFeldDlg>(this);
+  if (m.EB_gekreuzt) Zeige_Dialog<TEB_gekreuztDlg>(this);
 }
 
 // ---- Menu commands ----

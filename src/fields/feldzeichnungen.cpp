@@ -1,8 +1,10 @@
 #include "fields/feldzeichnungen.h"
 
 #include "fields/ansicht.h"
+#include "fields/auswertung.h"
 #include "platform/services.h"
 #include "toolkit/farben.h"
+#include "toolkit/zeichenmodus.h"
 
 namespace {
 
@@ -95,7 +97,8 @@ void Zeichne_E_Feld(Canvas& canvas) {
   Zeichne_Schirm(Feld.a, canvas);
   Zeichne_Marke(0, Feld.a, 0, Farben.Kondensator, canvas);
   Zeichne_Kondensator(Feld.d, Feld.l, Feld.w, canvas);
-  Zeichne_Bahn_E(canvas);
+  const TBahn_E bahn = Zeichne_Bahn_E(canvas);
+  if (!Zeichenmodus.nur_Bild) Zeige_Auswertung_E(canvas, bahn);
 }
 
 // ---- magnetic field ----
@@ -138,7 +141,8 @@ TBahn_B Zeichne_Bahn_B(Canvas& canvas) {
 void Zeichne_B_Feld(Canvas& canvas) {
   Beginne_Zeichnung(canvas);
   Zeichne_Magnetfeld(canvas);
-  Zeichne_Bahn_B(canvas);
+  const TBahn_B bahn = Zeichne_Bahn_B(canvas);
+  if (!Zeichenmodus.nur_Bild) Zeige_Ergebnisse_B(canvas, bahn);
 }
 
 // ---- electric and magnetic field in line ----
@@ -176,7 +180,8 @@ void Zeichne_EB_Feld(Canvas& canvas) {
   Zeichne_Marke(0, Feld.a, 0, Farben.Kondensator, canvas);
   Zeichne_Kondensator(Feld.d, Feld.l, Feld.w, canvas);
   Zeichne_B_Feldlinien(canvas);
-  Zeichne_Bahn_EB(canvas);
+  const TBahn_EB bahn = Zeichne_Bahn_EB(canvas);
+  if (!Zeichenmodus.nur_Bild) Zeige_Auswertung_EB(canvas, bahn);
 }
 
 // ---- crossed fields ----
@@ -211,5 +216,6 @@ void Zeichne_EB_gekreuzt(Canvas& canvas) {
   Beginne_Zeichnung(canvas);
   Zeichne_Kondensator(Feld.d, Feld.l, Feld.w, canvas);
   Zeichne_Feldlinien_gekreuzt(canvas);
-  Zeichne_Bahn_gekreuzt(canvas);
+  const TBahn_gekreuzt bahn = Zeichne_Bahn_gekreuzt(canvas);
+  if (!Zeichenmodus.nur_Bild) Zeige_Auswertung_gekreuzt(canvas, bahn);
 }

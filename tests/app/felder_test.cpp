@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QTimer>
+
 #include "app/form1.h"
 #include "app_fixture.h"
 #include "fields/ansicht.h"
@@ -68,6 +71,27 @@ TEST_F(FelderAppTest, OriginFollowsTheMouseFromAPressWithinFivePixels) {
   form.FormResize();
   EXPECT_EQ(QPoint(Ansicht.x0, Ansicht.y0), QPoint(90, 275));
   EXPECT_EQ(static_cast<long double>(Ansicht.Drehung_z), 0.0L);
+}
+
+TEST_F(FelderAppTest, RightClickOpensTheTopicsDialog) {
+  TForm1 form;
+  form.Setze_Client_Groesse(782, 550);
+  const QStringList dialoge = {"EFeldDlg", "MagnetfeldDlg", "E_und_BFeldDlg", "EB_gekreuztDlg"};
+  for (int i = 0; i < kFeldthemen.size(); ++i) {
+    ASSERT_TRUE(form.Fuehre_Thema_aus(kFeldthemen[i]));
+    QString gesehen;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      if (QWidget* w = QApplication::activeModalWidget()) {
+        gesehen = w->objectName();
+        w->close();
+      }
+    });
+    timer.start();
+    form.FormMouseDown(Qt::RightButton, 100, 100);
+    EXPECT_EQ(gesehen, dialoge[i]);
+  }
 }
 
 }  // namespace
