@@ -1,5 +1,7 @@
 #include "fields/ansicht.h"
 
+#include <ostream>
+
 #include "feld_fixture.h"
 
 namespace {
@@ -10,6 +12,12 @@ struct TProjektionsfall {
   long double x, y, z;  // point (cm)
   int px, py;           // expected pixel
 };
+
+// Readable and stable test names (the default prints raw bytes, padding included).
+void PrintTo(const TProjektionsfall& f, std::ostream* os) {
+  *os << f.w << "x" << f.h << " rot(" << f.ax << "," << f.ay << "," << f.az << ") (" << static_cast<double>(f.x) << ","
+      << static_cast<double>(f.y) << "," << static_cast<double>(f.z) << ")";
+}
 
 class Projektion : public FeldTest, public ::testing::WithParamInterface<TProjektionsfall> {};
 
