@@ -19,6 +19,9 @@
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
 #include "curves/schwingkreis_dlg.h"
+#include "fields/ansicht.h"
+#include "fields/felddialoge.h"
+#include "fields/feldzeichnungen.h"
 #include "phasors/cf_lf_dlg.h"
 #include "phasors/drehstrom.h"
 #include "phasors/drehstrom_dlg.h"
@@ -257,6 +260,18 @@ void TForm1::zeichnen(Canvas& canvas) {
     Zeichne_Spule_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.L);
     canvas.Draw(W - bilder.RLImage.width() - 12, 5, bilder.RLImage);
   }
+  const struct {
+    bool set;
+    void (*zeichne)(Canvas&);
+  } feldthemen[] = {{m.E_Feld, Zeichne_E_Feld},
+                    {m.B_Feld, Zeichne_B_Feld},
+                    {m.EB_Feld, Zeichne_EB_Feld},
+                    {m.EB_gekreuzt, Zeichne_EB_gekreuzt}};
+  for (const auto& thema : feldthemen) {
+    if (!thema.set) continue;
+    Init_Graphik(canvas);
+    thema.zeichne(canvas);
+  }
   for (const calculators::Blattmodus blatt : calculators::Rechenblaetter) {
     if (!(m.*blatt)) continue;
     Init_Graphik(canvas);
@@ -327,6 +342,7 @@ void TForm1::Platziere_Titelbild() {
 
 void TForm1::FormResize() {
   FormShow();
+  if (Zeichenmodus.Elektron_im_Feld()) Setze_Themenansicht();
   Invalidate();
 }
 
@@ -340,13 +356,22 @@ void TForm1::FormMouseDown(Qt::MouseButton button, int x, int y) {
     if (!key_held_) Invalidate();
     return;
   }
-  (void)x;
-  (void)y;
+  // The origin of the field view follows the mouse from a press within 5 pixels of it.
+  if (Am_Ursprung(x, y, 5)) {
+    platform::services().beeper->Beep();
+    dragging_ = true;
+  } else {
+    area_->setToolTip(QString());
+  }
 }
 
 void TForm1::FormMouseMove(int x, int y) {
-  (void)x;
-  (void)y;
+  if (!Zeichenmodus.Elektron_im_Feld()) return;
+  area_->setToolTip(Am_Ursprung(x, y, 5) ? QStringLiteral("Koordinatensystem verschieben") : QString());
+  if (dragging_) {
+    Verschiebe_Ursprung(x, y);
+    Invalidate();
+  }
 }
 
 void TForm1::FormMouseUp() { dragging_ = false; }
@@ -400,6 +425,10 @@ void TForm1::Oeffne_Parameterdialog() {
   if (m.LC_Schwingkreis) Zeige_Dialog<TLCSchwingkreisDlg>(this);
   if (m.Schaltvorgang_RC) Zeige_Dialog<TAuf_entlade_KondDlg>(this);
   if (m.Schaltvorgang_RL) Zeige_Dialog<TEin_aus_SpuleDLG>(this);
+  if (m.E_Feld) Zeige_Dialog<TEFeldDlg>(this);
+  if (m.B_Feld) Zeige_Dialog<TMagnetfeldDlg>(this);
+  if (m.EB_Feld) Zeige_Dialog<TE_und_BFeldDlg>(this);
+  if (m.EB_gekreuzt) Zeige_Dialog<TEB_gekreuztDlg>(this);
 }
 
 // ---- Menu commands ----

@@ -97,6 +97,12 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void WiderstandmitKondensator1Click();
   void WiderstandmitSpule1Click();
 
+  // Elektron im Feld
+  void ElektronimEFeld1Click();
+  void ElektronimBFeld1Click();
+  void ElektronimEBFeld1Click();
+  void ElektronimgekreuztenEBFeld1Click();
+
   // Berechnungen
   void BerechneWiderstand1Click();
   void BerechneKondensator1Click();

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QImage>
+#include <functional>
+#include <vector>
+
+#include "fields/ansicht.h"
+#include "fields/elektronenbahn.h"
+#include "platform/canvas.h"
+#include "platform/recorder.h"
+#include "platform/service_doubles.h"
+#include "toolkit/farben.h"
+#include "toolkit/hauptfenster.h"
+#include "toolkit/layout.h"
+#include "toolkit/zeichenmodus.h"
+
+// Main window stand-in of the given client size (status bar included); counts redraw requests.
+class FeldFenster : public THauptfenster {
+ public:
+  void Invalidate() override { ++invalidations; }
+  int ClientWidth() const override { return w; }
+  int ClientHeight() const override { return h; }
+  int StatusBarHeight() const override { return sb; }
+  QRect ClientRectOnScreen() const override { return QRect(100, 80, w, h); }
+  QWidget* Widget() override { return nullptr; }
+  bool KeyHeld() const override { return false; }
+  TFont CanvasFont() const override { return {}; }
+
+  int invalidations = 0;
+  int w = 782, h = 550, sb = 19;
+};
+
+struct TPunkt3 {
+  long double x, y, z;
+  TStrich strich;
+};
+
+// Fresh field state and view for a window of 782 x 550, service doubles for the beep.
+class FeldTest : public ::testing::Test {
+ protected:
+  FeldTest() {
+    Zeichenmodus = TZeichenmodus{};
+    Farben = TFarben{};
+    Feld = TFeldwerte{};
+    Ansicht = TAnsicht{};
+    Setze_Hauptfenster(&window);
+    Fenstergroesse(782, 550);
+  }
+  ~FeldTest() override { Setze_Hauptfenster(nullptr); }
+
+  void Fenstergroesse(int w, int h) {
+    window.w = w;
+    window.h = h;
+    Bereite_Fenster_vor(window);
+    Setze_Ansicht();
+    Berechne_Projektion();
+  }
+
+  // A sink that keeps every point (tests only).
+  static TBahnsenke Sammler(std::vector<TPunkt3>& punkte) {
+    return [&punkte](long double x, long double y, long double z, TStrich s) { punkte.push_back({x, y, z, s}); };
+  }
+
+  platform::Recorder Zeichne(const std::function<void(Canvas&)>& zeichnung) {
+    platform::Recorder rec;
+    QImage image(window.w, window.h - window.sb, QImage::Format_RGB32);
+    image.fill(Farben.Hintergrund);
+    Canvas canvas(&image);
+    canvas.Font.Name = "System";
+    canvas.Font.SetSize(10);
+    canvas.Pen.Color = Farben.Text;
+    canvas.SetRecorder(&rec);
+    zeichnung(canvas);
+    bild = image;
+    return rec;
+  }
+
+  FeldFenster window;
+  platform::ScopedTestServices services;
+  QImage bild;  // the last drawing
+};
