@@ -60,7 +60,8 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   setFont(platform::resolve_font(dialogschrift));
 
   const bool P = aufbau.parallel;
-  const bool RCL = !aufbau.zwei_Bauteile;  // a slider each for C and L
+  const bool mit_R = aufbau.bauteile != TBauteile::CL;
+  const bool RCL = !zwei_Bauteile();  // a slider each for C and L
   if (P) {
     R_bereich_ = {&Schaltung.R_min, &Schaltung.R_max};
     C_bereich_ = {&Schaltung.C_min, &Schaltung.C_max};
@@ -79,7 +80,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
     y += kZeile;
     return std::pair{titel, wert};
   };
-  if (aufbau.mit_R) Rlabel = zeile("R =", "Rlabel").second;
+  if (mit_R) Rlabel = zeile("R =", "Rlabel").second;
   std::tie(CCaption, CLabel) = zeile("C =", "CLabel");
   if (RCL) LLabel = zeile("L =", "LLabel").second;
   FLabel = zeile("f =", "FLabel").second;
@@ -96,7 +97,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   const int y_unter = diagramm.bottom() + 4;
   const int x_unter[3] = {16, P ? 76 : 72, P ? 136 : 128};
   const int w_unter = P ? 60 : 56;
-  if (aufbau.mit_R)
+  if (mit_R)
     UrLabel = Neues_Wertlabel("UrLabel", x_unter[0], y_unter, w_unter);
   else
     Neuer_Text("Iges", 24, y_unter);
@@ -137,7 +138,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
     ++n;
     return std::pair{bar, titel};
   };
-  if (aufbau.mit_R) TrackBar1 = regler("TrackBar1", "R", 0, 10000, 100).first;
+  if (mit_R) TrackBar1 = regler("TrackBar1", "R", 0, 10000, 100).first;
   std::tie(TrackBar2, TrackBar2Caption) = regler("TrackBar2", "C", 0, 1000, 10);
   if (RCL) TrackBar3 = regler("TrackBar3", "L", 0, 1000, 10).first;
   TrackBar4 = regler("TrackBar4", "f", 1, 1000, 10).first;
@@ -233,7 +234,7 @@ void TExperimentDlg::FormShow() {
   *C_bereich_.max = 0.001L;
   *L_bereich_.min = 0.001L;
   *L_bereich_.max = 1;
-  if (aufbau_.mit_R) Schaltung.R = 50;
+  if (b != TBauteile::CL) Schaltung.R = 50;
   if (mit_C) Schaltung.C = 0.00001L;
   if (mit_L) Schaltung.L = 0.01L;
   if (b == TBauteile::RC)
@@ -265,8 +266,13 @@ void TExperimentDlg::FormShow() {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
+TBauteile TExperimentDlg::Bauteile() const {
+  if (!zwei_Bauteile()) return aufbau_.bauteile;
+  return Variante == "RL" ? TBauteile::RL : TBauteile::RC;
+}
+
 void TExperimentDlg::Zeige_Art() {
-  if (!aufbau_.zwei_Bauteile) return;
+  if (!zwei_Bauteile()) return;
   const bool RL = Bauteile() == TBauteile::RL;
   setWindowTitle(QString(aufbau_.parallel ? "Parallelschaltung: " : "Reihenschaltung: ") +
                  (RL ? "Widerstand und Spule" : "Widerstand und Kondensator"));
@@ -364,7 +370,7 @@ void TExperimentDlg::UpDown1Click(platform::TUDBtnType button) {
 
 void TExperimentDlg::Button1Click() {
   TZeichenmodus modus;
-  modus.*Themenflag() = true;
+  modus.*(Bauteile() == TBauteile::RL ? aufbau_.thema_RL : aufbau_.thema) = true;
   help::Oeffne_Rechenhilfe(this, help::Abschnitt_fuer_Modus(modus).value_or(QStringView()));
 }
 

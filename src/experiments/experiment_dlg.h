@@ -40,6 +40,11 @@ class TExperimentDlg : public QDialog {
   void Button1Click();
 
   const TWerte& Werte() const { return werte_; }
+  // The circuit shown now.
+  TBauteile Bauteile() const;
+
+  // The R-C / R-L dialogs serve two circuits, told which one before showing: "RC" or "RL".
+  QString Variante = QStringLiteral("RC");
 
   // Null where a dialog has no such control.
   platform::TrackBar* TrackBar1 = nullptr;  // R
@@ -75,24 +80,22 @@ class TExperimentDlg : public QDialog {
   // What one dialog shows.
   struct TAufbau {
     bool parallel;
-    bool zwei_Bauteile;     // R-C / R-L: one slider for C or L, told by Variante
-    bool mit_R;             // false: C-L
+    TBauteile bauteile;     // RC: the R-C / R-L dialog, one slider for C or L, told by Variante
     QString caption;        // window title; FormShow sets the one of R-C / R-L
     QStringList bemerkung;  // the remark's last lines, naming the components
     const QImage* bild;     // circuit picture (R-C in the R-C / R-L dialogs)
     const QImage* bild_RL;  // R-L picture of the R-C / R-L dialogs, else null
+    // Display-mode flags of the menu commands that open the circuit (R-C, R-L): the help section.
+    bool TZeichenmodus::*thema;
+    bool TZeichenmodus::*thema_RL;
   };
   TExperimentDlg(QWidget* parent, const QString& name, const TAufbau& aufbau);
-
-  // The circuit shown now; the R-C / R-L dialogs answer from Variante.
-  virtual TBauteile Bauteile() const = 0;
-  // The display-mode flag of the menu command that opens this circuit (its help section).
-  virtual bool TZeichenmodus::*Themenflag() const = 0;
 
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  bool zwei_Bauteile() const { return aufbau_.bauteile == TBauteile::RC; }
   // The R-C-L dialogs set f linearly from 1 to 1000 Hz; the others logarithmically.
   bool linear_f() const { return Bauteile() == TBauteile::RCL; }
   void Neu_berechnen();

@@ -4,30 +4,28 @@
 
 namespace experiments {
 
+using M = TZeichenmodus;
+
 TExperimentRC_ReiheDlg::TExperimentRC_ReiheDlg(QWidget* parent)
     : TExperimentDlg(parent, "ExperimentRC_ReiheDlg",
                      {false,
-                      true,
-                      true,
+                      TBauteile::RC,
                       QString(),
                       {"tung von Widerstand, ", "und Kondensator", "einstellen."},
                       &Images().RCImage,
-                      &Images().RLImage}) {}
-
-TBauteile TExperimentRC_ReiheDlg::Bauteile() const { return Variante == "RL" ? TBauteile::RL : TBauteile::RC; }
-
-bool TZeichenmodus::*TExperimentRC_ReiheDlg::Themenflag() const {
-  return Variante == "RL" ? &TZeichenmodus::Experiment_RL_Reihe : &TZeichenmodus::Experiment_RC_Reihe;
-}
+                      &Images().RLImage,
+                      &M::Experiment_RC_Reihe,
+                      &M::Experiment_RL_Reihe}) {}
 
 TExperimentRCL_ReiheDlg::TExperimentRCL_ReiheDlg(QWidget* parent)
     : TExperimentDlg(parent, "ExperimentRCL_ReiheDlg",
                      {false,
-                      false,
-                      true,
+                      TBauteile::RCL,
                       "Reihenschaltung: Widerstand, Kondensator, Spule:",
                       {"tung von Widerstand, ", "Kondensator und Spule", "einstellen."},
                       &Images().RCLImage,
+                      nullptr,
+                      &M::Experiment_RCL_Reihe,
                       nullptr}) {}
 
 }  // namespace experiments

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QImage>
+#include <array>
 
 #include "common/tolerance.h"
 #include "experiments/zeige_balken.h"
@@ -37,182 +38,86 @@ struct Fall {
   const char* name;
   bool parallel;
   TBauteile bauteile;
-  long double R, C, L, f;  // f 0: at Xc = R (R-C), XL = R (R-L) or resonance
-  const char* I;           // Ieff or Iges
-  const char* Z;
-  std::vector<const char*> zweige;  // Ur, Uc, UL or Ir, Ic, IL of the circuit, as shown
+  std::array<long double, 4> RCLf;  // f 0: at Xc = R (R-C), XL = R (R-L) or resonance
+  std::vector<const char*> texte;   // Ieff or Iges, Z, then Ur, Uc, UL or Ir, Ic, IL of the circuit
   std::vector<int> hoehen;          // -1: a full-scale bar, H or one pixel less
-  int H;
 };
 
 long double Startfrequenz(const Fall& c) {
-  if (c.f != 0) return c.f;
-  if (c.bauteile == TBauteile::RC) return Kehrwert_2pi(c.R, c.C);
-  if (c.bauteile == TBauteile::RL) return Quotient_2pi(c.L, c.R);
-  return Berechne_fr(c.L, c.C);
+  const auto [R, C, L, f] = c.RCLf;
+  if (f != 0) return f;
+  if (c.bauteile == TBauteile::RC) return Kehrwert_2pi(R, C);
+  if (c.bauteile == TBauteile::RL) return Quotient_2pi(L, R);
+  return Berechne_fr(L, C);
 }
 
 class Experimentwerte : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(Experimentwerte, ValuesTextsAndBarsOfTheCircuit) {
   const Fall& c = GetParam();
+  const int H = c.parallel ? 177 : 185;
   Farben = TFarben{};
   TWerte w;
   w.U = 10;
-  w.R = c.R;
-  w.C = c.C;
-  w.L = c.L;
+  w.R = c.RCLf[0];
+  w.C = c.RCLf[1];
+  w.L = c.RCLf[2];
   w.f = Startfrequenz(c);
   if (c.parallel)
     Berechne_Parallelschaltung(w, c.bauteile);
   else
     Berechne_Reihenschaltung(w, c.bauteile);
-  EXPECT_EQ(Formatiere_Wert(w.I), c.I);
-  EXPECT_EQ(Formatiere_Wert(w.Z), c.Z);
-  std::vector<long double> zweige;
+  std::vector<long double> werte{w.I, w.Z};
   if (c.parallel) {
-    if (c.bauteile != TBauteile::CL) zweige.push_back(w.Ir);
-    if (c.bauteile != TBauteile::RL) zweige.push_back(w.Ic);
-    if (c.bauteile != TBauteile::RC) zweige.push_back(w.IL);
+    if (c.bauteile != TBauteile::CL) werte.push_back(w.Ir);
+    if (c.bauteile != TBauteile::RL) werte.push_back(w.Ic);
+    if (c.bauteile != TBauteile::RC) werte.push_back(w.IL);
   } else {
-    zweige.push_back(w.Ur);
-    if (c.bauteile != TBauteile::RL) zweige.push_back(w.Uc);
-    if (c.bauteile != TBauteile::RC) zweige.push_back(w.UL);
+    werte.push_back(w.Ur);
+    if (c.bauteile != TBauteile::RL) werte.push_back(w.Uc);
+    if (c.bauteile != TBauteile::RC) werte.push_back(w.UL);
   }
-  ASSERT_EQ(zweige.size(), c.zweige.size());
-  for (size_t i = 0; i < zweige.size(); ++i) EXPECT_EQ(Formatiere_Wert(zweige[i]), c.zweige[i]) << i;
+  ASSERT_EQ(werte.size(), c.texte.size());
+  for (size_t i = 0; i < werte.size(); ++i) EXPECT_EQ(Formatiere_Wert(werte[i]), c.texte[i]) << i;
 
   const auto balken = c.parallel ? Balken_Parallel(w, c.bauteile) : Balken_Reihe(w, c.bauteile);
-  const Balkenbild bild = Zeichne(w, balken, c.H);
+  const Balkenbild bild = Zeichne(w, balken, H);
   ASSERT_EQ(bild.hoehen.size(), c.hoehen.size());
   for (size_t i = 0; i < c.hoehen.size(); ++i) {
     if (c.hoehen[i] >= 0)
       EXPECT_EQ(bild.hoehen[i], c.hoehen[i]) << bild.namen[i].toStdString();
     else
-      EXPECT_GE(bild.hoehen[i], c.H - 1) << bild.namen[i].toStdString();
-    EXPECT_LE(bild.hoehen[i], c.H);
+      EXPECT_GE(bild.hoehen[i], H - 1) << bild.namen[i].toStdString();
+    EXPECT_LE(bild.hoehen[i], H);
   }
 }
 
-// At the dialogs' start values: R 50 Ohm, C 10 uF, L 10 mH, U 10 V.
-INSTANTIATE_TEST_SUITE_P(
-    Startwerte, Experimentwerte,
-    ::testing::Values(
-        // Xc = R: Ur = Uc = U / sqrt 2, two equal bars trunc(7.071 / 10 * 185) high.
-        Fall{"RC_Reihe",
-             false,
-             TBauteile::RC,
-             50,
-             1e-5L,
-             0,
-             0,
-             "0.14142",
-             "70.711",
-             {"7.071", "7.071"},
-             {130, 130},
-             185},
-        Fall{"RL_Reihe",
-             false,
-             TBauteile::RL,
-             50,
-             0,
-             0.01L,
-             0,
-             "0.14142",
-             "70.711",
-             {"7.071", "7.071"},
-             {130, 130},
-             185},
-        // At resonance Z = R; Uc = UL = 0.2 * 31.62 stay below U, which keeps the scale.
-        Fall{"RCL_Reihe",
-             false,
-             TBauteile::RCL,
-             50,
-             1e-5L,
-             0.01L,
-             0,
-             "0.20000",
-             "50",
-             {"10", "6.325", "6.325"},
-             {-1, 117, 117},
-             185},
-        Fall{"RCL_Reihe_1000Hz",
-             false,
-             TBauteile::RCL,
-             50,
-             1e-5L,
-             0.01L,
-             1000,
-             "0.14585",
-             "68.565",
-             {"7.292", "2.321", "9.164"},
-             {134, 42, 169},
-             185},
-        // R 1 Ohm at resonance: Uc and UL far above U set the scale, the tallest bar is full height.
-        Fall{"RCL_Reihe_kleines_R",
-             false,
-             TBauteile::RCL,
-             1,
-             1e-5L,
-             0.01L,
-             0,
-             "10",
-             "1.00000",
-             {"10", "316.228", "316.228"},
-             {5, -1, -1},
-             185},
-        // Xc = R: Ir = Ic = 0.2 A, Iges = 0.283 A sets the scale; both bars trunc(0.2 / 0.283 * 177).
-        Fall{"RC_parallel",
-             true,
-             TBauteile::RC,
-             50,
-             1e-5L,
-             0,
-             0,
-             "0.28284",
-             "35.355",
-             {"0.20000", "0.20000"},
-             {125, 125},
-             177},
-        Fall{"RL_parallel",
-             true,
-             TBauteile::RL,
-             50,
-             0,
-             0.01L,
-             0,
-             "0.28284",
-             "35.355",
-             {"0.20000", "0.20000"},
-             {125, 125},
-             177},
-        // At resonance the branch currents of C and L exceed Iges and set the scale.
-        Fall{"RCL_parallel",
-             true,
-             TBauteile::RCL,
-             50,
-             1e-5L,
-             0.01L,
-             0,
-             "0.20000",
-             "50",
-             {"0.20000", "0.31623", "0.31623"},
-             {111, -1, -1},
-             177},
-        // Xc = XL: the "infinite" impedance, no current in total, Ic = IL full height.
-        Fall{"CL_parallel",
-             true,
-             TBauteile::CL,
-             0,
-             1e-5L,
-             0.01L,
-             0,
-             "1E-12",
-             "10E+12",
-             {"0.31623", "0.31623"},
-             {0, -1, -1},
-             177}),
-    [](const auto& info) { return std::string(info.param.name); });
+constexpr auto RC = TBauteile::RC;
+constexpr auto RL = TBauteile::RL;
+constexpr auto RCL = TBauteile::RCL;
+constexpr auto CL = TBauteile::CL;
+
+// U 10 V and the dialogs' start values R 50 Ohm, C 10 uF, L 10 mH; series bars on 185, parallel on 177 pixels.
+const std::vector<Fall> kFaelle = {
+    // Xc = R: Ur = Uc = U / sqrt 2, two equal bars trunc(7.071 / 10 * 185) high.
+    {"RC_Reihe", false, RC, {50, 1e-5L, 0, 0}, {"0.14142", "70.711", "7.071", "7.071"}, {130, 130}},
+    {"RL_Reihe", false, RL, {50, 0, 0.01L, 0}, {"0.14142", "70.711", "7.071", "7.071"}, {130, 130}},
+    // At resonance Z = R; Uc = UL = 0.2 * 31.62 stay below U, which keeps the scale.
+    {"RCL_Reihe", false, RCL, {50, 1e-5L, 0.01L, 0}, {"0.20000", "50", "10", "6.325", "6.325"}, {-1, 117, 117}},
+    {"RCL_1kHz", false, RCL, {50, 1e-5L, 0.01L, 1e3}, {"0.14585", "68.565", "7.292", "2.321", "9.164"}, {134, 42, 169}},
+    // R 1 Ohm at resonance: Uc and UL far above U set the scale, the tallest bar is full height.
+    {"RCL_1_Ohm", false, RCL, {1, 1e-5L, 0.01L, 0}, {"10", "1.00000", "10", "316.228", "316.228"}, {5, -1, -1}},
+    // Xc = R: Ir = Ic = 0.2 A, Iges = 0.283 A sets the scale; both bars trunc(0.2 / 0.283 * 177).
+    {"RC_par", true, RC, {50, 1e-5L, 0, 0}, {"0.28284", "35.355", "0.20000", "0.20000"}, {125, 125}},
+    {"RL_par", true, RL, {50, 0, 0.01L, 0}, {"0.28284", "35.355", "0.20000", "0.20000"}, {125, 125}},
+    // At resonance the branch currents of C and L exceed Iges and set the scale.
+    {"RCL_par", true, RCL, {50, 1e-5L, 0.01L, 0}, {"0.20000", "50", "0.20000", "0.31623", "0.31623"}, {111, -1, -1}},
+    // Xc = XL: the "infinite" impedance, no current in total, Ic = IL full height.
+    {"CL_par", true, CL, {0, 1e-5L, 0.01L, 0}, {"1E-12", "10E+12", "0.31623", "0.31623"}, {0, -1, -1}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Startwerte, Experimentwerte, ::testing::ValuesIn(kFaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Balken, FilledInTheColourRoleWithTheNameAboveInTheSameColour) {
   Farben = TFarben{};
