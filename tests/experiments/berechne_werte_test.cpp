@@ -51,6 +51,8 @@ long double Startfrequenz(const Fall& c) {
   return Berechne_fr(L, C);
 }
 
+void PrintTo(const Fall& c, std::ostream* os) { *os << c.name; }
+
 class Experimentwerte : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(Experimentwerte, ValuesTextsAndBarsOfTheCircuit) {

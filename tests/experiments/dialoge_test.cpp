@@ -66,6 +66,8 @@ struct Dialogfall {
   int positionen[4];  // TrackBar1 .. TrackBar4; -1: no such slider
 };
 
+void PrintTo(const Dialogfall& c, std::ostream* os) { *os << c.hilfe; }
+
 template <typename D>
 std::unique_ptr<TExperimentDlg> Neu() {
   return std::make_unique<D>();
