@@ -130,6 +130,15 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void TabelleHochpass1Click();
   void TabelleTiefpass1Click();
 
+  // Experimente
+  void ExperimentRCReihe1Click();
+  void ExperimentRLReihe1Click();
+  void ExperimentRCLReihe1Click();
+  void ExperimentRCParallel1Click();
+  void ExperimentRLParallel1Click();
+  void ExperimentCLParallel1Click();
+  void ExperimentRCLParallel1Click();
+
   // Output of the drawing: copy, save, print.
   void kopieren1Click();
   void schwarzweiss1Click();

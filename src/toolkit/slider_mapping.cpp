@@ -56,10 +56,11 @@ void Schieber_aus_Wert(platform::ScrollBar& bar, long double min, long double ma
   bar.SetPosition(bar.Min() + Schieber_Position(bar.Max() - bar.Min(), min, max, x));
 }
 
+// The track bar's Min plays no part: a bar from 1 to 1000 at its top reads slightly below upper.
 long double Wert_aus_Trackbar(const platform::TrackBar& bar, long double lower, long double upper) {
-  return Wert_aus_Trackbar(bar.Position() - bar.Min(), bar.Max() - bar.Min(), lower, upper);
+  return Wert_aus_Trackbar(bar.Position(), bar.Max(), lower, upper);
 }
 
 void Trackbar_aus_Wert(platform::TrackBar& bar, long double lower, long double upper, long double x) {
-  bar.SetPosition(bar.Min() + Trackbar_Position(bar.Max() - bar.Min(), lower, upper, x));
+  bar.SetPosition(Trackbar_Position(bar.Max(), lower, upper, x));
 }

@@ -17,7 +17,8 @@ int Schieber_Position(int maximum, long double min, long double max, long double
 long double Wert_aus_Trackbar(int position, int maximum, long double lower, long double upper);
 int Trackbar_Position(int maximum, long double lower, long double upper, long double x);
 
-// The same over the controls; the range runs from the control's Min to its Max.
+// The same over the controls. A scroll bar's range runs from its Min to its Max; a track bar
+// maps its Position over 0 .. Max whatever its Min, and the control clamps what it is set to.
 // Schieber_aus_Wert sets the position, which fires the bar's OnChange when it moves;
 // Trackbar_aus_Wert sets it silently, as every track bar setter is.
 long double Wert_aus_Schieber(const platform::ScrollBar& bar, long double min, long double max);

@@ -77,4 +77,14 @@ TEST(SliderMapping, OverTheControls) {
   EXPECT_EQ(moves, 0);  // silent
   track.SetPosition(500);
   EXPECT_TRUE(RelNear(Wert_aus_Trackbar(track, 1, 10000), 100));
+  // Min is no part of the mapping: a bar from 1 to 1000 reads upper * (lower / upper)^(1/1000)
+  // at its top, and a value that maps above the top is clamped to Min.
+  const long double f = 1 / (2 * 3.14159265358979323846L * 50 * 1e-5L);
+  track.SetMin(1);
+  track.SetPosition(1);
+  EXPECT_TRUE(RelNear(Wert_aus_Trackbar(track, 0.02L * f, 10 * f), 3163.378L, 1e-6L));
+  Trackbar_aus_Wert(track, 0.02L * f, 10 * f, f);
+  EXPECT_EQ(track.Position(), 371);
+  Trackbar_aus_Wert(track, 0.02L * f, 10 * f, 10 * f);
+  EXPECT_EQ(track.Position(), 1);
 }
