@@ -97,6 +97,11 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void WiderstandmitKondensator1Click();
   void WiderstandmitSpule1Click();
 
+  // Wobbelgenerator
+  void Siebkette1Click();
+  void Sperrkreis1Click();
+  void HochTiefpass1Click();
+
   // Berechnungen
   void BerechneWiderstand1Click();
   void BerechneKondensator1Click();
