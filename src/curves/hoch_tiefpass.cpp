@@ -29,7 +29,7 @@ void Zeichne_Filterkurven(Canvas& canvas, const TGraph& g, int x0, int nb, const
   for (int n = 0; n <= nb; ++n) {
     const int x = x0 + n;
     const int e = Pixel(Ua[n] * g.gh / (2 * Ua_max) + 0.5L);
-    const real48 P = 100 * std::exp(k * n) - 100;
+    const long double P = 100 * std::exp(k * n) - 100;
     const int t = Pixel(schwingung(P * Zwei_Pi / nb) * e + 0.5L);
     if (n == 0) huelle = QPoint(x, g.axis - e);
     Setze_Kurve_fort(canvas, huelle, x, g.axis - e, Farben.Impedanz);
@@ -97,8 +97,8 @@ void Zeichne_Hoch_Tiefpass(Canvas& canvas, long double U, long double R, long do
   real48 UCmax = 0, URmax = 0;
   for (int n = 0; nb > 0 && n <= nb; ++n) {
     const real48 f = f1 + D * n / nb;
-    const real48 Xc = Berechne_Xc(C, f);
-    const real48 I = U / std::sqrt(R * R + Xc * Xc);
+    const long double Xc = Berechne_Xc(C, f);
+    const long double I = U / std::sqrt(R * R + Xc * Xc);
     UC.push_back(I * Xc);
     UR.push_back(I * R);
     if (UC.back() > UCmax) UCmax = UC.back();
