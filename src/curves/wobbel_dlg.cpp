@@ -36,8 +36,11 @@ TWobbelsiebketteDlg::TWobbelsiebketteDlg(QWidget* parent)
   Label2 = Neues_Namenslabel("Label2", "C", 8, 21);
   Label3 = Neues_Namenslabel("Label3", "L", 8, 37);
   Label4 = Neues_Namenslabel("Label4", "R", 8, 53);
-  Label9 = Neues_Namenslabel("Label9", "Startfrequenz", 8, 69);
-  Label12 = Neues_Namenslabel("Label12", "Zoom", 8, 85);
+  // The two longer names in the dialog font: "Startfrequenz" in Arial 10 would run under its bar.
+  Label9 = Neues_Wertlabel("Label9", 8, 70, 72);
+  Label9->setText("Startfrequenz");
+  Label12 = Neues_Wertlabel("Label12", 8, 86, 72);
+  Label12->setText("Zoom");
   ScrollBar1 = Neuer_Schieber("ScrollBar1", 24, 8, 233, 1, 100);
   ScrollBar2 = Neuer_Schieber("ScrollBar2", 24, 24, 233, 0, kSchritte);
   ScrollBar3 = Neuer_Schieber("ScrollBar3", 24, 40, 233, 0, kSchritte);
