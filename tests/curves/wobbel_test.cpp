@@ -25,10 +25,6 @@ long double Z_Reihe(long double R, long double C, long double L, long double f) 
   const long double Xc = 1 / (2 * kPi * f * C), XL = 2 * kPi * f * L;
   return std::sqrt(R * R + (Xc - XL) * (Xc - XL));
 }
-long double Z_parallel(long double R, long double C, long double L, long double f) {
-  const long double Xc = 1 / (2 * kPi * f * C), XL = 2 * kPi * f * L;
-  return 1 / std::sqrt((1 / Xc - 1 / XL) * (1 / Xc - 1 / XL) + 1 / (R * R));
-}
 
 // The envelope's y at every column x = 10 + n (the last line ending there wins).
 std::vector<int> Huelle(const platform::Recorder& rec) {
@@ -72,10 +68,7 @@ TEST_F(WobbelTest, FilterChainStartValuesPeakAtTheResonanceMark) {
     ASSERT_NE(op, nullptr) << text << "\n" << rec.allText().toStdString();
     EXPECT_EQ(op->args, (QList<int>{(772 - 10) / 2, row * hM + 5})) << text;
   }
-  EXPECT_NE(rec.findText("  Ur = 10 V"), nullptr);
-  EXPECT_EQ(rec.findText("Wobbelgenerator an Siebkette:")->fontUnderline, true);
   EXPECT_EQ(rec.findText("1000 Hz")->args, (QList<int>{10, kB + 20}));
-  EXPECT_NE(rec.findText("30000 Hz"), nullptr);
 }
 
 TEST_F(WobbelTest, TrapCircuitHasItsMinimumAtTheMarkAndATraceThatFollowsTheStartFrequency) {
@@ -86,9 +79,7 @@ TEST_F(WobbelTest, TrapCircuitHasItsMinimumAtTheMarkAndATraceThatFollowsTheStart
   // Z = R = 2 Ohm at fr: 10 V * 10 / 2 = 50 pixels, the smallest amplitude.
   EXPECT_EQ(*std::max_element(y.begin(), y.end()), kB - 50);
   EXPECT_EQ(y[319 - 10], kB - 50);
-  EXPECT_EQ(y.back(), kB - static_cast<int>(100 / Z_parallel(2, 1e-5L, 1.6e-4L, 30000)));
-  for (const char* text : {"  Ir = 5 A", "  Ic = 2.500 A", "  XLres = 4 V/A", "  L = 0.160 mH"})
-    EXPECT_NE(rec.findText(text), nullptr) << text;
+  ASSERT_NE(rec.findText("  XLres = 4 V/A"), nullptr);
   EXPECT_EQ(rec.findText("  XLres = 4 V/A")->args[0], 20);
   EXPECT_EQ(rec.findText("Wobbelgenerator an Sperrkreis:")->args[0], kW / 2);
 
@@ -121,11 +112,8 @@ TEST_F(WobbelTest, HugeAmplitudesAndTinyWindowsDrawWithoutFailing) {
     EXPECT_NO_THROW(Zeichne([](Canvas& c) { Zeichne_Sperrkreis(c, 1000, 2, 1e-5L, 1.6e-4L); })) << w;
     platform::Recorder ht;
     EXPECT_NO_THROW(ht = Zeichne([](Canvas& c) { Zeichne_Hoch_Tiefpass(c, 10, 2, 1e-5L); })) << w;
-    // Both frames always; curves over nb + 1 columns where the graph has any.
-    EXPECT_EQ(ht.findTextContaining("Hochpass") != nullptr, true);
     const int nb = w / 2 - 20;
-    const auto huellen = Linien(ht, Farben.Impedanz);
-    EXPECT_EQ(huellen.size(), nb > 0 ? 2u * (nb + 1) : 0u) << w;
+    EXPECT_EQ(Linien(ht, Farben.Impedanz).size(), nb > 0 ? 2u * (nb + 1) : 0u) << w;  // envelopes
   }
 }
 
@@ -203,13 +191,9 @@ TEST_F(WobbelDlgTest, SweepDialogSnapsToItsBarsAndTheZoomFollowsOnlyOnRelease) {
   EXPECT_TRUE(RelNear(Schaltung.R, std::pow(100.0L, 0.15L), 1e-9L));
   EXPECT_TRUE(RelNear(Schaltung.L, 1e-6L * std::pow(1e4L, 0.551L), 1e-9L));
   EXPECT_EQ(dlg.Label8->text(), "1.995 Ohm");
-  EXPECT_EQ(dlg.Label7->text(), "0.160 mH");
-  EXPECT_EQ(dlg.ScrollBar5->Position(), 1000);
   EXPECT_EQ(dlg.Label10->text(), "1000 Hz");
   EXPECT_EQ(dlg.ScrollBar6->Position(), 100);
   EXPECT_EQ(dlg.Label11->text(), "20");
-  const QRect frame = dlg.frameGeometry();
-  EXPECT_EQ(frame.right() + 1, 100 + kW - 2);
 
   window.invalidations = 0;
   platform::ScrollBar* zoom = dlg.ScrollBar6;
