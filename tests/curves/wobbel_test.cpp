@@ -51,7 +51,7 @@ TEST_F(WobbelTest, FilterChainStartValuesPeakAtTheResonanceMark) {
   ASSERT_NE(fr_text, nullptr);
   EXPECT_EQ(fr_text->args, (QList<int>{x_fr, kB + 2}));
 
-  // Peak amplitude of the sampled columns: 99 pixels (the Part's 100 sits between columns).
+  // Peak amplitude of the sampled columns: 99 pixels (100 at fr itself, which no column hits).
   int peak = 0;
   for (int n = 0; n <= kNw; ++n) {
     const long double f = 1000 * std::exp(std::log(30.0L) * n / kNw);
