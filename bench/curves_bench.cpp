@@ -5,9 +5,11 @@
 #include <QImage>
 #include <cstdlib>
 
+#include "curves/hoch_tiefpass.h"
 #include "curves/lc_schwingkreis.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
+#include "curves/wobbel.h"
 #include "toolkit/farben.h"
 #include "toolkit/layout.h"
 #include "toolkit/schaltung.h"
@@ -59,6 +61,22 @@ void BM_Spule_Schaltvorgang(benchmark::State& state) {
                [](Canvas& c) { Zeichne_Spule_Schaltvorgang(c, Schaltung.Ug, Schaltung.R, Schaltung.L); });
 }
 
+void BM_Siebkette(benchmark::State& state) {
+  Neu_zeichnen(state, Startwerte_Siebkette,
+               [](Canvas& c) { Zeichne_Siebkette(c, Schaltung.fs, Schaltung.R, Schaltung.C, Schaltung.L); });
+}
+void BM_Sperrkreis(benchmark::State& state) {
+  Neu_zeichnen(state, Startwerte_Sperrkreis,
+               [](Canvas& c) { Zeichne_Sperrkreis(c, Schaltung.fs, Schaltung.R, Schaltung.C, Schaltung.L); });
+}
+void BM_Hoch_Tiefpass(benchmark::State& state) {
+  Neu_zeichnen(state, Startwerte_Hoch_Tiefpass,
+               [](Canvas& c) { Zeichne_Hoch_Tiefpass(c, Schaltung.Ueff, Schaltung.R, Schaltung.C); });
+}
+
+BENCHMARK(BM_Siebkette)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sperrkreis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Hoch_Tiefpass)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Serienschwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Parallelschwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LC_Schwingkreis)->Unit(benchmark::kMillisecond);

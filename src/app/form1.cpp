@@ -14,11 +14,14 @@
 #include "app/einstellungen_dlg.h"
 #include "app/zeichenflaeche.h"
 #include "calculators/blatt_zeichnen.h"
+#include "curves/hoch_tiefpass.h"
 #include "curves/lc_schwingkreis.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
 #include "curves/schwingkreis_dlg.h"
+#include "curves/wobbel.h"
+#include "curves/wobbel_dlg.h"
 #include "fields/ansicht.h"
 #include "fields/felddialoge.h"
 #include "fields/feldzeichnungen.h"
@@ -250,6 +253,22 @@ void TForm1::zeichnen(Canvas& canvas) {
     Zeichne_LC_Schwingkreis(canvas);
     canvas.Draw(W - bilder.LSSchwingkreisImage.width() - 8, 50, bilder.LSSchwingkreisImage);
   }
+  if (m.Wobbel_Siebkette) {
+    Init_Graphik(canvas);
+    Zeichne_Siebkette(canvas, Schaltung.fs, Schaltung.R, Schaltung.C, Schaltung.L);
+    canvas.Draw(W - bilder.RCLImage.width() - 5, 50, bilder.RCLImage);
+  }
+  if (m.Wobbel_Sperrkreis) {
+    Init_Graphik(canvas);
+    Zeichne_Sperrkreis(canvas, Schaltung.fs, Schaltung.R, Schaltung.C, Schaltung.L);
+    canvas.Draw(W - bilder.RCLImage.width() - 5, 5, bilder.RCL_parallelImage);
+  }
+  if (m.Wobbel_Hoch_Tiefpass) {
+    Init_Graphik(canvas);
+    Zeichne_Hoch_Tiefpass(canvas, Schaltung.Ueff, Schaltung.R, Schaltung.C);
+    canvas.Draw(W - bilder.RCLImage.width() - 5, 150, bilder.Hochpass_image);
+    canvas.Draw(W - bilder.RCLImage.width() - 5, 250, bilder.Tiefpass_Image);
+  }
   if (m.Schaltvorgang_RC) {
     Init_Graphik(canvas);
     Zeichne_Kondensator_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.C);
@@ -423,6 +442,8 @@ void TForm1::Oeffne_Parameterdialog() {
   if (m.Serienschwingkreis) Zeige_Dialog<TSerienschwinkreisDlg>(this);
   if (m.Parallelschwingkreis) Zeige_Dialog<TSperrschwingkreisDlg>(this);
   if (m.LC_Schwingkreis) Zeige_Dialog<TLCSchwingkreisDlg>(this);
+  if (m.Wobbel_Siebkette || m.Wobbel_Sperrkreis) Zeige_Dialog<TWobbelsiebketteDlg>(this);
+  if (m.Wobbel_Hoch_Tiefpass) Zeige_Dialog<THoch_TiefpassDlg>(this);
   if (m.Schaltvorgang_RC) Zeige_Dialog<TAuf_entlade_KondDlg>(this);
   if (m.Schaltvorgang_RL) Zeige_Dialog<TEin_aus_SpuleDLG>(this);
   if (m.E_Feld) Zeige_Dialog<TEFeldDlg>(this);

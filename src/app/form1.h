@@ -103,6 +103,11 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void ElektronimEBFeld1Click();
   void ElektronimgekreuztenEBFeld1Click();
 
+  // Wobbelgenerator
+  void Siebkette1Click();
+  void Sperrkreis1Click();
+  void HochTiefpass1Click();
+
   // Berechnungen
   void BerechneWiderstand1Click();
   void BerechneKondensator1Click();

@@ -34,3 +34,10 @@ std::vector<QPoint> Ohne_Zwischenpunkte(std::vector<QPoint> punkte) {
   punkte.resize(n);
   return punkte;
 }
+
+void Setze_Kurve_fort(Canvas& canvas, QPoint& letzter, int x, int y, const QColor& farbe) {
+  canvas.Pen.Color = farbe;
+  canvas.MoveTo(letzter.x(), letzter.y());
+  canvas.LineTo(x, y);
+  letzter = QPoint(x, y);
+}

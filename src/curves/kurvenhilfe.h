@@ -20,3 +20,7 @@ void Schreibe_unterstrichen(Canvas& canvas, int x, int y, const QString& text, c
 // The polyline without the points that lie on a straight run with both neighbours, for wide
 // pens: a wide line through collinear points covers what the single long line covers.
 std::vector<QPoint> Ohne_Zwischenpunkte(std::vector<QPoint> punkte);
+
+// Continues the curve that ended at `letzter` to (x, y) in the colour; `letzter` moves there.
+// For curves that are drawn alternately, one segment each per column.
+void Setze_Kurve_fort(Canvas& canvas, QPoint& letzter, int x, int y, const QColor& farbe);

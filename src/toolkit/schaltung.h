@@ -18,6 +18,9 @@ struct TSchaltung {
   real48 phi;         // phase angle, radians
   real48 fr;          // resonance frequency
   real48 Imax, Imin;  // current scale of the single-component phasor topics
+  // Sweep topics: start frequency (Hz) and vertical gain (pixels per ampere)
+  int fs = 0;
+  real48 Zoom;
 };
 
 extern TSchaltung Schaltung;

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "platform/service_doubles.h"
 #include "toolkit/farben.h"
@@ -24,4 +27,20 @@ class AppTest : public ::testing::Test {
 
   QTemporaryDir dir_;
   platform::ScopedTestServices services_;
+};
+
+// Closes the modal dialog that opens and remembers its name.
+struct DialogSchliesser {
+  QStringList gesehen;
+  QTimer timer;
+  DialogSchliesser() {
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      if (QWidget* w = QApplication::activeModalWidget()) {
+        gesehen << w->objectName();
+        w->close();
+      }
+    });
+    timer.start();
+  }
 };

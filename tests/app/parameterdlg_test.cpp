@@ -7,22 +7,6 @@
 
 namespace {
 
-// Closes the modal dialog that opens and remembers its name.
-struct DialogSchliesser {
-  QStringList gesehen;
-  QTimer timer;
-  DialogSchliesser() {
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      if (QWidget* w = QApplication::activeModalWidget()) {
-        gesehen << w->objectName();
-        w->close();
-      }
-    });
-    timer.start();
-  }
-};
-
 struct Thema {
   const char* pfad;
   const char* dialog;
