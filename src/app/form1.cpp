@@ -19,6 +19,7 @@
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
 #include "curves/schwingkreis_dlg.h"
+#include "fourier/fouriersynthese.h"
 #include "phasors/cf_lf_dlg.h"
 #include "phasors/drehstrom.h"
 #include "phasors/drehstrom_dlg.h"
@@ -260,6 +261,14 @@ void TForm1::zeichnen(Canvas& canvas) {
     if (!(m.*blatt)) continue;
     Init_Graphik(canvas);
     calculators::Zeichne_Rechenblatt(canvas, blatt);
+  }
+  if (m.Fourier1) {
+    Init_Graphik(canvas);
+    Zeichne_Fourier1(canvas);
+  }
+  if (m.Fourier2) {
+    Init_Graphik(canvas);
+    Zeichne_Fourier2(canvas);
   }
 }
 

@@ -97,6 +97,10 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void WiderstandmitKondensator1Click();
   void WiderstandmitSpule1Click();
 
+  // Fouriersynthese
+  void Fourier11Click();
+  void Fourier21Click();
+
   // Berechnungen
   void BerechneWiderstand1Click();
   void BerechneKondensator1Click();
