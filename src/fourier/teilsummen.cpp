@@ -1,5 +1,6 @@
 #include "fourier/teilsummen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -43,6 +44,13 @@ long double Amplitude(const TSignalform& f, long double n) {
   return 0;
 }
 
+// Trunc for pixel coordinates: the plain conversion on the common path, the checked one
+// (which throws on NaN and infinity) only for far-off values.
+int Ganzzahl(long double v) {
+  if (std::fabs(v) < 1e9L) return static_cast<int>(v);
+  return static_cast<int>(std::clamp<long long>(Trunc(v), -1000000000, 1000000000));
+}
+
 }  // namespace
 
 const TSignalform& Signalform(Fouriersignal signal) { return kSignale[static_cast<int>(signal)]; }
@@ -63,14 +71,16 @@ std::vector<TFourierglied> Fourierglieder(Fouriersignal signal, int N) {
 }
 
 long double Gliedwert(Fouriersignal signal, const TFourierglied& glied, long double x) {
-  const long double nx = glied.n * x;
+  // The sine and cosine in double: 128 harmonics take some 46 000 of them per drawing, and the
+  // result is stored in 40 bits anyway.
+  const double nx = static_cast<double>(glied.n * x);
   switch (Signalform(signal).Form) {
     case G::Sinus:
       return glied.s * glied.a * std::sin(nx);
     case G::Kosinus:
       return glied.s * glied.a * std::cos(nx);
     case G::Kosinus_beta_mal_Sinus:
-      return glied.s * glied.a * std::cos(glied.n * (kPi / 3)) * std::sin(nx);
+      return glied.s * glied.a * std::cos(static_cast<double>(glied.n * (kPi / 3))) * std::sin(nx);
   }
   return 0;
 }
@@ -93,9 +103,9 @@ TFourier1_Kurven Berechne_Fourier1(Fouriersignal signal, int N, const TFourierra
   std::array<int, kPunkte> P;
   for (int i = 0; i < kPunkte; ++i) {
     x[i] = i * kPi / 180;
-    P[i] = static_cast<int>(Trunc(i * r.W * (1.0L / 360) + 0.5L)) + r.X0;
+    P[i] = Ganzzahl(i * r.W * (1.0L / 360) + 0.5L) + r.X0;
   }
-  auto punkt = [&](int i, long double v) { return QPoint(P[i], r.Ymid - static_cast<int>(Trunc(v + 0.5L))); };
+  auto punkt = [&](int i, long double v) { return QPoint(P[i], r.Ymid - Ganzzahl(v + 0.5L)); };
   auto neue_linie = [&] {
     std::vector<QPoint> linie;
     linie.reserve(kPunkte + 1);
@@ -137,7 +147,7 @@ std::vector<std::vector<QPoint>> Berechne_Fourier2(const TKoeffizienten& K, cons
   // A window so narrow that the plot has no width: no curve (and no division by zero).
   if (r.Ohne_Breite()) return stuecke;
   const int skala = (r.Bottom - r.Top) / 4;  // pixels per unit
-  auto zeile = [&](long double y) { return static_cast<int>(Trunc(r.Ymid - y * skala + 0.5L)); };
+  auto zeile = [&](long double y) { return Ganzzahl(r.Ymid - y * skala + 0.5L); };
   auto innen = [&](int py) { return r.Top < py && py < r.Bottom; };
 
   long double y0 = K[0] / 2;
@@ -158,7 +168,7 @@ std::vector<std::vector<QPoint>> Berechne_Fourier2(const TKoeffizienten& K, cons
           // last point crosses it, not at that point outside, which may lie in the texts below.
           const int rand = zuletzt.y() <= r.Top ? r.Top + 1 : r.Bottom - 1;
           const long double anteil = static_cast<long double>(rand - zuletzt.y()) / (p.y() - zuletzt.y());
-          stueck.emplace_back(zuletzt.x() + static_cast<int>(Trunc((p.x() - zuletzt.x()) * anteil + 0.5L)), rand);
+          stueck.emplace_back(zuletzt.x() + Ganzzahl((p.x() - zuletzt.x()) * anteil + 0.5L), rand);
         }
       }
       stueck.push_back(p);
