@@ -25,6 +25,7 @@
 #include "fields/ansicht.h"
 #include "fields/felddialoge.h"
 #include "fields/feldzeichnungen.h"
+#include "fourier/fouriersynthese.h"
 #include "phasors/cf_lf_dlg.h"
 #include "phasors/drehstrom.h"
 #include "phasors/drehstrom_dlg.h"
@@ -300,6 +301,14 @@ void TForm1::zeichnen(Canvas& canvas) {
     if (!(m.*tabelle.modus)) continue;
     Init_Graphik(canvas);
     tabelle.zeichne(canvas);
+  }
+  if (m.Fourier1) {
+    Init_Graphik(canvas);
+    Zeichne_Fourier1(canvas);
+  }
+  if (m.Fourier2) {
+    Init_Graphik(canvas);
+    Zeichne_Fourier2(canvas);
   }
 }
 

@@ -108,6 +108,10 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Sperrkreis1Click();
   void HochTiefpass1Click();
 
+  // Fouriersynthese
+  void Fourier11Click();
+  void Fourier21Click();
+
   // Berechnungen
   void BerechneWiderstand1Click();
   void BerechneKondensator1Click();

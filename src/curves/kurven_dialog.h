@@ -9,8 +9,7 @@ namespace platform {
 class ScrollBar;
 }
 
-// Base of the parameter dialogs of the curve topics: value labels and placement beside the
-// main window.
+// Base of the parameter dialogs of the curve topics: value labels.
 class TKurvenDlg : public TThemendialog {
   Q_OBJECT
  public:
@@ -22,11 +21,6 @@ class TKurvenDlg : public TThemendialog {
 
   // Value label in the dialog font.
   QLabel* Neues_Wertlabel(const QString& name, int x, int y, int w);
-
-  // Bottom right of the main window's client area, 2 pixels from its right edge, above the status bar.
-  void Platziere_unten_rechts();
-  // Top left corner of the frame at (x, y) in the main window's client area.
-  void Platziere_im_Hauptfenster(int x, int y);
 
   void showEvent(QShowEvent* event) override;
 };

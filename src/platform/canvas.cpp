@@ -51,6 +51,8 @@ std::int64_t div_floor(std::int64_t n, std::int64_t d) { return n / d; }
 class RunCollector {
  public:
   explicit RunCollector(bool horizontal) : horizontal_(horizontal) {}
+  // Closed runs go to out instead of the collector's own list.
+  RunCollector(bool horizontal, std::vector<QRect>& out) : horizontal_(horizontal), out_(&out) {}
   void add(int x, int y) {
     if (open_) {
       if (horizontal_ && y == fixed_ && (x == lo_ - 1 || x == hi_ + 1)) {
@@ -71,7 +73,8 @@ class RunCollector {
   }
   void close() {
     if (!open_) return;
-    rects_.push_back(horizontal_ ? QRect(lo_, fixed_, hi_ - lo_ + 1, 1) : QRect(fixed_, lo_, 1, hi_ - lo_ + 1));
+    (out_ ? *out_ : rects_)
+        .push_back(horizontal_ ? QRect(lo_, fixed_, hi_ - lo_ + 1, 1) : QRect(fixed_, lo_, 1, hi_ - lo_ + 1));
     open_ = false;
   }
   std::vector<QRect>& rects() {
@@ -84,6 +87,7 @@ class RunCollector {
   bool open_ = false;
   int fixed_ = 0, lo_ = 0, hi_ = 0;
   std::vector<QRect> rects_;
+  std::vector<QRect>* out_ = nullptr;
 };
 
 // Half-open range [lo, hi) of pixel columns x lo..hi-1 in one row.
@@ -312,7 +316,7 @@ QRect Canvas::line_clip() const {
 // of b. Ties are broken towards the start in four octants and towards the end in the other four,
 // so that a line and its reverse cover the same pixels. Step i lands on
 // minor(i) = floor((2 * dminor * i + dmajor + bias - 1) / (2 * dmajor)).
-void Canvas::draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
+void Canvas::draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos, ThinRuns* runs) {
   const std::int64_t dx = std::int64_t(b.x()) - a.x(), dy = std::int64_t(b.y()) - a.y();
   const std::int64_t adx = std::llabs(dx), ady = std::llabs(dy);
   const bool x_major = adx > ady;
@@ -333,7 +337,7 @@ void Canvas::draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
   const int major_inc = x_major ? xinc : yinc, minor_inc = x_major ? yinc : xinc;
 
   // Only steps whose major coordinate lies on the target are walked.
-  const QRect clip = line_clip();
+  const QRect clip = runs ? runs->clip : line_clip();
   const std::int64_t cmin = x_major ? clip.left() : clip.top(), cmax = x_major ? clip.right() : clip.bottom();
   const std::int64_t mnmin = x_major ? clip.top() : clip.left(), mnmax = x_major ? clip.bottom() : clip.right();
   std::int64_t i_lo = major_inc > 0 ? cmin - major0 : major0 - cmax;
@@ -343,7 +347,8 @@ void Canvas::draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
 
   const auto pattern = dash_pattern(Pen.Style);
   const bool opaque_gaps = !pattern.empty() && !text_transparent_;
-  RunCollector on(x_major), off(x_major);
+  RunCollector on = runs ? RunCollector(x_major, runs->on) : RunCollector(x_major);
+  RunCollector off(x_major);
   for (std::int64_t i = i_lo; i <= i_hi; ++i) {
     const std::int64_t m = minor0 + minor_inc * div_floor(2 * dmin * i + dmaj + bias - 1, 2 * dmaj);
     if (m < mnmin || m > mnmax) continue;
@@ -355,6 +360,10 @@ void Canvas::draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
       off.add(x, y);
   }
   dash_pos += len;
+  if (runs) {
+    on.close();
+    return;
+  }
 
   set_raster_op(true);
   fill_rects(on.rects(), Pen.Color);
@@ -413,6 +422,14 @@ void Canvas::Polyline(const std::vector<QPoint>& pts) {
     return;
   }
   std::int64_t dash_pos = 0;
+  if (raster_ && Pen.Style == TPenStyle::psSolid) {
+    // One fill for all segments: a curve of many short segments costs little more than its pixels.
+    ThinRuns runs{line_clip(), {}};
+    for (std::size_t k = 1; k < pts.size(); ++k) draw_thin_line(pts[k - 1], pts[k], dash_pos, &runs);
+    set_raster_op(true);
+    fill_rects(runs.on, Pen.Color);
+    return;
+  }
   for (std::size_t k = 1; k < pts.size(); ++k) draw_line(pts[k - 1], pts[k], dash_pos);
 }
 

@@ -137,7 +137,13 @@ class Canvas {
   void fill_rects(const std::vector<QRect>& rects, const QColor& c);
   // Draws the line from a to b (end excluded) with Pen; dash_pos carries the pattern position.
   void draw_line(QPoint a, QPoint b, std::int64_t& dash_pos);
-  void draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos);
+  // With runs, a solid line only adds its pixel runs to runs->on, inside runs->clip, for one
+  // fill of a whole polyline.
+  struct ThinRuns {
+    QRect clip;
+    std::vector<QRect> on;
+  };
+  void draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos, ThinRuns* runs = nullptr);
   QRect line_clip() const;
   void record(const QString& op, QList<int> args, const QString& text = QString(), const QColor& c = QColor());
   void mark_dirty(const QString& op, const QList<int>& args, const QString& text);

@@ -1,7 +1,10 @@
 #include "toolkit/real48.h"
 
 #include <cfenv>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -20,6 +23,33 @@ long long checked_integer(long double r) {
 long double real48::round(long double x) {
   if (std::isnan(x) || std::isinf(x)) throw FloatError("Ungültige Gleitkommaoperation");
   if (x == 0) return 0;
+#if LDBL_MANT_DIG == 64 && FLT_RADIX == 2
+  // The x87 extended format: the same rounding on the bits, without switching the rounding
+  // mode (drawings store tens of thousands of values per picture).
+  struct {
+    std::uint64_t mantisse;  // explicit leading bit
+    std::uint16_t vorzeichen_exponent;
+  } bits{};
+  std::memcpy(&bits, &x, 10);
+  constexpr int kWeg = 64 - (kFractionBits + 1);  // bits dropped
+  constexpr std::uint64_t kHalb = std::uint64_t{1} << (kWeg - 1);
+  const std::uint64_t rest = bits.mantisse & ((std::uint64_t{1} << kWeg) - 1);
+  bits.mantisse -= rest;
+  int exponent = (bits.vorzeichen_exponent & 0x7FFF) - 16382;  // as frexp gives it
+  if (rest > kHalb || (rest == kHalb && (bits.mantisse >> kWeg & 1))) {
+    bits.mantisse += std::uint64_t{1} << kWeg;
+    if (bits.mantisse == 0) {  // carried out of the top bit
+      bits.mantisse = std::uint64_t{1} << 63;
+      ++exponent;
+      ++bits.vorzeichen_exponent;
+    }
+  }
+  if (exponent > kMaxExponent) throw FloatError("Gleitkommaüberlauf");
+  if (exponent < kMinExponent) return 0;
+  long double result = 0;
+  std::memcpy(&result, &bits, 10);
+  return result;
+#else
   int e = 0;
   const long double m = std::frexp(x, &e);  // |m| in [0.5, 1)
   // Scale the significand to 40 bits and round to nearest, ties to even.
@@ -34,6 +64,7 @@ long double real48::round(long double x) {
   if (re > kMaxExponent) throw FloatError("Gleitkommaüberlauf");
   if (re < kMinExponent) return 0;
   return result;
+#endif
 }
 
 long long Trunc(long double x) { return checked_integer(std::trunc(x)); }

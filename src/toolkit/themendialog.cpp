@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/scrollbar.h"
+#include "toolkit/hauptfenster.h"
 
 TThemendialog::TThemendialog(QWidget* parent, const QString& name, const QString& caption, int client_w, int client_h)
     : QDialog(parent) {
@@ -35,6 +36,23 @@ platform::ScrollBar* TThemendialog::Neuer_Schieber(const QString& name, int x, i
   bar->setGeometry(x, y, w, 10);
   bar->SetParams(min, min, max);
   return bar;
+}
+
+void TThemendialog::Platziere_im_Hauptfenster(int x, int y) {
+  THauptfenster* main = Hauptfenster();
+  if (main == nullptr) return;
+  const QRect client = main->ClientRectOnScreen();
+  move(client.left() + x, client.top() + y);
+}
+
+void TThemendialog::Platziere_unten_rechts() {
+  THauptfenster* main = Hauptfenster();
+  if (main == nullptr) return;
+  // The frame, when the window system has one already; else the client size.
+  const QRect frame = frameGeometry();
+  const int w = frame.width() > width() ? frame.width() : width();
+  const int h = frame.height() > height() ? frame.height() : height();
+  Platziere_im_Hauptfenster(main->ClientWidth() - w - 2, main->ClientHeight() - main->StatusBarHeight() - h - 2);
 }
 
 void TThemendialog::mousePressEvent(QMouseEvent* event) {
