@@ -1,5 +1,6 @@
 #include "exercises/aufgaben.h"
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 
@@ -125,197 +126,102 @@ int Ziehe_Fall_ohne_2(Zufallsquelle& z) {
   return k;
 }
 
-// Resistor-capacitor and capacitor alone: the reactance part of the cases, with or without R.
-void Kondensatorfall(TAufgabe& a, Zufallsquelle& z, bool mit_R) {
-  const auto impedanz = [&] {
-    if (mit_R) a.Z = Berechne_Z_RC_Reihe(a.R, a.C, a.f);
-  };
-  switch (a.Fall) {
-    case 0:
-      a.Ueff = U(z);
-      a.Ieff = I_erste(z);
-      a.f = Frequenz(z);
-      if (mit_R) {
-        a.R = a.Ueff / (2 * a.Ieff);
-        a.Z = a.Ueff / a.Ieff;
-        a.Xc = std::sqrt(a.Z * a.Z - a.R * a.R);
-      } else {
-        a.Xc = a.Ueff / a.Ieff;
-      }
-      a.C = Kehrwert_2pi(a.f, a.Xc);
-      Gegeben(a, {G::Ueff, G::Ieff, G::f});
-      Loesung(a, {G::Xc, G::C});
-      break;
-    case 1:
-      a.Ueff = U(z);
-      a.f = Frequenz(z);
-      a.Xc = X_klein(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.C = Kehrwert_2pi(a.f, a.Xc);
-      impedanz();
-      a.Ieff = a.Ueff / (mit_R ? a.Z : a.Xc);
-      Gegeben(a, {G::Ueff, G::f, G::Xc});
-      Loesung(a, {G::Ieff, G::C});
-      break;
-    case 3:
-      a.Ueff = U(z);
-      a.C = Kapazitaet(z);
-      a.Xc = X_klein(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.f = Kehrwert_2pi(a.C, a.Xc);
-      impedanz();
-      a.Ieff = a.Ueff / (mit_R ? a.Z : a.Xc);
-      Gegeben(a, {G::Ueff, G::C, G::Xc});
-      Loesung(a, {G::f, G::Ieff});
-      break;
-    case 4:
-      a.Ueff = U(z);
-      a.C = Kapazitaet(z);
-      a.f = Frequenz(z);
-      if (mit_R) a.R = Widerstand(z);
-      impedanz();
-      a.Xc = Berechne_Xc(a.C, a.f);
-      a.Ieff = a.Ueff / (mit_R ? a.Z : a.Xc);
-      Gegeben(a, {G::Ueff, G::C, G::f});
-      Loesung(a, {G::Xc, G::Ieff});
-      break;
-    case 5:
-      a.Ieff = I_zweite(z);
-      a.f = Frequenz(z);
-      a.Xc = X_klein(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.C = Kehrwert_2pi(a.f, a.Xc);
-      impedanz();
-      a.Ueff = (mit_R ? a.Z : a.Xc) * a.Ieff;
-      Gegeben(a, {G::Ieff, G::f, G::Xc});
-      Loesung(a, {G::Ueff, G::C});
-      break;
-    case 6:
-      a.Ieff = I_zweite(z);
-      a.C = Kapazitaet(z);
-      a.Xc = X_klein(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.f = Kehrwert_2pi(a.C, a.Xc);
-      impedanz();
-      a.Ueff = (mit_R ? a.Z : a.Xc) * a.Ieff;
-      Gegeben(a, {G::Ieff, G::C, G::Xc});
-      Loesung(a, {G::f, G::Ueff});
-      break;
-    default:  // 7
-      a.Ieff = I_zweite(z);
-      a.C = Kapazitaet(z);
-      a.f = Frequenz(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.Xc = Berechne_Xc(a.C, a.f);
-      impedanz();
-      a.Ueff = (mit_R ? a.Z : a.Xc) * a.Ieff;
-      Gegeben(a, {G::Ieff, G::C, G::f});
-      Loesung(a, {G::Xc, G::Ueff});
-      break;
-  }
-  if (mit_R) {
-    a.mit_Z = true;
-    Beschrifte(a, 6, G::R);
-    Beschrifte(a, 7, G::Z);
-    Beschrifte(a, 8, G::Uc);
-    Beschrifte(a, 9, G::Ur);
-  }
-}
+// The reactive part of a capacitor or coil exercise: which values it uses and how they relate.
+struct Bauteil {
+  real48 TAufgabe::*X;  // reactance Xc or XL
+  real48 TAufgabe::*W;  // component value C or L
+  G gX, gW, gU;         // labels of X, W and the voltage across the component
+  long double (*X_aus_W)(long double W, long double f);
+  long double (*W_aus_X)(long double f, long double X);
+  long double (*f_aus)(long double W, long double X);
+  long double (*Ziehe_W)(Zufallsquelle&);
+  long double (*Z_mit_R)(long double R, long double W, long double f);
+  bool Fall1_gross;  // without R, case 1 draws f up to 1000 Hz and a large reactance
+};
 
-// The same cases for the coil. The coil alone draws f up to 1000 Hz and a large reactance in
-// case 1; with a resistor every reactance is small.
-void Spulenfall(TAufgabe& a, Zufallsquelle& z, bool mit_R) {
-  const auto impedanz = [&] {
-    if (mit_R) a.Z = Berechne_Z_RL_Reihe(a.R, a.L, a.f);
-  };
+const Bauteil kKondensator = {
+    &TAufgabe::Xc, &TAufgabe::C,        G::Xc, G::C, G::Uc, Berechne_Xc, Kehrwert_2pi, Kehrwert_2pi,
+    Kapazitaet,    Berechne_Z_RC_Reihe, false,
+};
+const Bauteil kSpule = {
+    &TAufgabe::XL, &TAufgabe::L,        G::XL, G::L, G::UL, Berechne_XL, Quotient_2pi, Quotient_2pi,
+    Induktivitaet, Berechne_Z_RL_Reihe, true,
+};
+
+// The cases of a capacitor or coil alone, or in series with a resistor. Cases 0 to 4 give the
+// voltage, 5 to 7 the current; the other one follows from the impedance.
+void Einzelfall(TAufgabe& a, Zufallsquelle& z, const Bauteil& b, bool mit_R) {
+  real48& X = a.*b.X;
+  real48& W = a.*b.W;
+  const bool U_gegeben = a.Fall <= 4;
+  const G gegeben = U_gegeben ? G::Ueff : G::Ieff;
+  const G gesucht = U_gegeben ? G::Ieff : G::Ueff;
+  if (U_gegeben)
+    a.Ueff = U(z);
+  else
+    a.Ieff = I_zweite(z);
+  std::array<G, 3> links{};
+  std::array<G, 2> rechts{};
   switch (a.Fall) {
     case 0:
-      a.Ueff = U(z);
       a.Ieff = I_erste(z);
       a.f = Frequenz(z);
       if (mit_R) {
         a.R = a.Ueff / (2 * a.Ieff);
         a.Z = a.Ueff / a.Ieff;
-        a.XL = std::sqrt(a.Z * a.Z - a.R * a.R);
+        X = std::sqrt(a.Z * a.Z - a.R * a.R);
       } else {
-        a.XL = a.Ueff / a.Ieff;
+        X = a.Ueff / a.Ieff;
       }
-      a.L = Quotient_2pi(a.f, a.XL);
-      Gegeben(a, {G::Ueff, G::Ieff, G::f});
-      Loesung(a, {G::XL, G::L});
+      W = b.W_aus_X(a.f, X);
+      links = {G::Ueff, G::Ieff, G::f};
+      rechts = {b.gX, b.gW};
       break;
     case 1:
-      a.Ueff = U(z);
-      a.f = mit_R ? Frequenz(z) : Frequenz_klein(z);
-      a.XL = mit_R ? X_klein(z) : X_gross(z);
+    case 5: {
+      const bool gross = b.Fall1_gross && !mit_R && a.Fall == 1;
+      a.f = gross ? Frequenz_klein(z) : Frequenz(z);
+      X = gross ? X_gross(z) : X_klein(z);
       if (mit_R) a.R = Widerstand(z);
-      a.L = Quotient_2pi(a.f, a.XL);
-      impedanz();
-      a.Ieff = a.Ueff / (mit_R ? a.Z : a.XL);
-      Gegeben(a, {G::Ueff, G::f, G::XL});
-      Loesung(a, {G::Ieff, G::L});
+      W = b.W_aus_X(a.f, X);
+      links = {gegeben, G::f, b.gX};
+      rechts = {gesucht, b.gW};
       break;
+    }
     case 3:
-      a.Ueff = U(z);
-      a.L = Induktivitaet(z);
-      a.XL = X_klein(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.f = Quotient_2pi(a.L, a.XL);
-      impedanz();
-      a.Ieff = a.Ueff / (mit_R ? a.Z : a.XL);
-      Gegeben(a, {G::Ueff, G::L, G::XL});
-      Loesung(a, {G::f, G::Ieff});
-      break;
-    case 4:
-      a.Ueff = U(z);
-      a.L = Induktivitaet(z);
-      a.f = Frequenz(z);
-      if (mit_R) a.R = Widerstand(z);
-      impedanz();
-      a.XL = Berechne_XL(a.L, a.f);
-      a.Ieff = a.Ueff / (mit_R ? a.Z : a.XL);
-      Gegeben(a, {G::Ueff, G::L, G::f});
-      Loesung(a, {G::XL, G::Ieff});
-      break;
-    case 5:
-      a.Ieff = I_zweite(z);
-      a.f = Frequenz(z);
-      a.XL = X_klein(z);
-      if (mit_R) a.R = Widerstand(z);
-      a.L = Quotient_2pi(a.f, a.XL);
-      impedanz();
-      a.Ueff = (mit_R ? a.Z : a.XL) * a.Ieff;
-      Gegeben(a, {G::Ieff, G::f, G::XL});
-      Loesung(a, {G::Ueff, G::L});
-      break;
     case 6:
-      a.Ieff = I_zweite(z);
-      a.L = Induktivitaet(z);
-      a.XL = X_klein(z);
+      W = b.Ziehe_W(z);
+      X = X_klein(z);
       if (mit_R) a.R = Widerstand(z);
-      a.f = Quotient_2pi(a.L, a.XL);
-      impedanz();
-      a.Ueff = (mit_R ? a.Z : a.XL) * a.Ieff;
-      Gegeben(a, {G::Ieff, G::L, G::XL});
-      Loesung(a, {G::f, G::Ueff});
+      a.f = b.f_aus(W, X);
+      links = {gegeben, b.gW, b.gX};
+      rechts = {G::f, gesucht};
       break;
-    default:  // 7
-      a.Ieff = I_zweite(z);
-      a.L = Induktivitaet(z);
+    default:  // 4 and 7
+      W = b.Ziehe_W(z);
       a.f = Frequenz(z);
       if (mit_R) a.R = Widerstand(z);
-      a.XL = Berechne_XL(a.L, a.f);
-      impedanz();
-      a.Ueff = (mit_R ? a.Z : a.XL) * a.Ieff;
-      Gegeben(a, {G::Ieff, G::L, G::f});
-      Loesung(a, {G::XL, G::Ueff});
+      X = b.X_aus_W(W, a.f);
+      links = {gegeben, b.gW, G::f};
+      rechts = {b.gX, gesucht};
       break;
   }
+  if (a.Fall != 0) {
+    // Without R the impedance is the reactance.
+    if (mit_R) a.Z = b.Z_mit_R(a.R, W, a.f);
+    const long double Z = mit_R ? static_cast<long double>(a.Z) : static_cast<long double>(X);
+    if (U_gegeben)
+      a.Ieff = a.Ueff / Z;
+    else
+      a.Ueff = Z * a.Ieff;
+  }
+  Gegeben(a, {links[0], links[1], links[2]});
+  Loesung(a, {rechts[0], rechts[1]});
   if (mit_R) {
     a.mit_Z = true;
     Beschrifte(a, 6, G::R);
     Beschrifte(a, 7, G::Z);
-    Beschrifte(a, 8, G::UL);
+    Beschrifte(a, 8, b.gU);
     Beschrifte(a, 9, G::Ur);
   }
 }
@@ -457,25 +363,25 @@ TAufgabe Kondensator_Spule(TAufgabentyp typ, Zufallsquelle& z, bool mit_R) {
 
 TAufgabe Erstelle_aufgabe_Kondensator(Zufallsquelle& z) {
   TAufgabe a = Neue_Aufgabe(TAufgabentyp::Kondensator, Ziehe_Fall_ohne_2(z));
-  Kondensatorfall(a, z, false);
+  Einzelfall(a, z, kKondensator, false);
   return a;
 }
 
 TAufgabe Erstelle_aufgabe_Spule(Zufallsquelle& z) {
   TAufgabe a = Neue_Aufgabe(TAufgabentyp::Spule, Ziehe_Fall_ohne_2(z));
-  Spulenfall(a, z, false);
+  Einzelfall(a, z, kSpule, false);
   return a;
 }
 
 TAufgabe Erstelle_aufgabe_Widerstand_Kondensator(Zufallsquelle& z) {
   TAufgabe a = Neue_Aufgabe(TAufgabentyp::Widerstand_Kondensator, Ziehe_Fall_ohne_2(z));
-  Kondensatorfall(a, z, true);
+  Einzelfall(a, z, kKondensator, true);
   return a;
 }
 
 TAufgabe Erstelle_aufgabe_Widerstand_Spule(Zufallsquelle& z) {
   TAufgabe a = Neue_Aufgabe(TAufgabentyp::Widerstand_Spule, Ziehe_Fall_ohne_2(z));
-  Spulenfall(a, z, true);
+  Einzelfall(a, z, kSpule, true);
   return a;
 }
 
