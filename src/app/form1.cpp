@@ -15,6 +15,8 @@
 #include "app/zeichenflaeche.h"
 #include "calculators/blatt_zeichnen.h"
 #include "curves/lc_schwingkreis.h"
+#include "curves/modulation.h"
+#include "curves/modulation_dlg.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
@@ -246,6 +248,14 @@ void TForm1::zeichnen(Canvas& canvas) {
     Zeichne_LC_Schwingkreis(canvas);
     canvas.Draw(W - bilder.LSSchwingkreisImage.width() - 8, 50, bilder.LSSchwingkreisImage);
   }
+  if (m.Amplitudenmodulation) {
+    Init_Graphik(canvas);
+    Zeichne_Modulation(canvas);
+  }
+  if (m.Frequenzmodulation) {
+    Init_Graphik(canvas);
+    Zeichne_Modulation(canvas);
+  }
   if (m.Schaltvorgang_RC) {
     Init_Graphik(canvas);
     Zeichne_Kondensator_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.C);
@@ -392,6 +402,8 @@ void TForm1::Oeffne_Parameterdialog() {
   if (m.Serienschwingkreis) Zeige_Dialog<TSerienschwinkreisDlg>(this);
   if (m.Parallelschwingkreis) Zeige_Dialog<TSperrschwingkreisDlg>(this);
   if (m.LC_Schwingkreis) Zeige_Dialog<TLCSchwingkreisDlg>(this);
+  if (m.Amplitudenmodulation) Zeige_Dialog<TAModulationDLG>(this);
+  if (m.Frequenzmodulation) Zeige_Dialog<TFModulationDlg>(this);
   if (m.Schaltvorgang_RC) Zeige_Dialog<TAuf_entlade_KondDlg>(this);
   if (m.Schaltvorgang_RL) Zeige_Dialog<TEin_aus_SpuleDLG>(this);
 }

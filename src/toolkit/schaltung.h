@@ -18,6 +18,11 @@ struct TSchaltung {
   real48 phi;         // phase angle, radians
   real48 fr;          // resonance frequency
   real48 Imax, Imin;  // current scale of the single-component phasor topics
+  // Modulation curves, shared by the amplitude and frequency topics and their dialogs
+  real48 k;     // carrier factor: the AM carrier runs 30 k periods over the width
+  int Nq = 2;   // square periods, 2..6
+  int Ns = 2;   // staircase steps, 2..6
+  real48 fsig;  // periods of the sine signal
 };
 
 extern TSchaltung Schaltung;
