@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "curves/kurvenhilfe.h"
 #include "toolkit/farben.h"
@@ -118,13 +119,10 @@ bool Hauptfenster_geschlossen() {
   return w != nullptr && w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->isHidden();
 }
 
-// Before each point: the delay, the points so far to the screen and the pending events, so
-// that even the largest delay (a minute for a wide window) never freezes the window. False
-// when the drawing should end. Without delay the picture is drawn at once.
-bool Punktschritt(Canvas& canvas) {
-  if (Einstellungen.Verzoegerung <= 0) return true;
-  return Animationsschritt(canvas, true) && !Hauptfenster_geschlossen();
-}
+// Before each point of a drawing with delay: the delay, the points so far to the screen and
+// the pending events, so that even the largest delay (a minute for a wide window) never
+// freezes the window. False when the drawing should end.
+bool Punktschritt(Canvas& canvas) { return Animationsschritt(canvas, true) && !Hauptfenster_geschlossen(); }
 
 }  // namespace
 
@@ -148,7 +146,24 @@ void Zeichne_Modulation(Canvas& canvas) {
       " Ut");
   if (nx < 1) return;  // too narrow for a single column: frames only
 
-  QPoint oben(20, y1), unten(20, y2);
+  // Points not drawn yet, each curve from its last drawn point on: one polyline per curve
+  // and step, so that a picture without delay is two polylines.
+  std::vector<QPoint> oben{{20, y1}}, unten{{20, y2}};
+  auto zeichne_neue_punkte = [&] {
+    if (oben.size() < 2) return;
+    canvas.Pen.Color = Farben.Kondensator;
+    canvas.Pen.Width = 2;
+    canvas.Polyline(Ohne_Zwischenpunkte(oben));
+    canvas.Pen.Width = 1;
+    canvas.Polyline(unten);
+    oben = {oben.back()};
+    unten = {unten.back()};
+  };
+  const bool verzoegert = Einstellungen.Verzoegerung > 0 && canvas.IsWindowCanvas();
+  if (!verzoegert) {
+    oben.reserve(nx + 2);
+    unten.reserve(nx + 2);
+  }
   // The carrier's phase is the integral of its frequency (trapezoids from point to point).
   // sin(2 pi f(t) t) with the instantaneous frequency f(t) would be no frequency modulation:
   // the rising form would run from 7 to 79 periods per width, square and staircase would
@@ -156,16 +171,14 @@ void Zeichne_Modulation(Canvas& canvas) {
   real48 phase = 0;
   real48 f_vorher = 0;
   for (int i = 0; i <= nx; ++i) {
-    if (!Punktschritt(canvas)) return;  // a new drawing replaces this one
+    if (verzoegert) {
+      zeichne_neue_punkte();
+      if (!Punktschritt(canvas)) return;  // a new drawing replaces this one
+    }
     const real48 t = static_cast<long double>(i) / nx;
     const real48 u = Signalwert(*form, t);
     const int x = i + 20;
-    canvas.Pen.Color = Farben.Kondensator;
-    canvas.Pen.Width = 2;
-    canvas.MoveTo(oben.x(), oben.y());
-    oben = QPoint(x, static_cast<int>(Trunc(y1 - u * a)));
-    canvas.LineTo(oben.x(), oben.y());
-
+    oben.emplace_back(x, static_cast<int>(Trunc(y1 - u * a)));
     long double y;
     if (frequenz) {
       const real48 f = traeger.Fc + traeger.dF * u;
@@ -176,10 +189,8 @@ void Zeichne_Modulation(Canvas& canvas) {
       const real48 A = (u + 2) * a / 3.0L;  // between a/3 and a
       y = y2 - std::sin(Zwei_Pi * traeger.Fc * t) * A;
     }
-    canvas.Pen.Width = 1;
-    canvas.MoveTo(unten.x(), unten.y());
-    unten = QPoint(x, static_cast<int>(Trunc(y)));
-    canvas.LineTo(unten.x(), unten.y());
+    unten.emplace_back(x, static_cast<int>(Trunc(y)));
   }
+  zeichne_neue_punkte();
   canvas.present();
 }
