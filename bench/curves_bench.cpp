@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "curves/lc_schwingkreis.h"
+#include "curves/modulation.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
 #include "toolkit/farben.h"
@@ -59,11 +60,20 @@ void BM_Spule_Schaltvorgang(benchmark::State& state) {
                [](Canvas& c) { Zeichne_Spule_Schaltvorgang(c, Schaltung.Ug, Schaltung.R, Schaltung.L); });
 }
 
+// Frequency modulation of the sine signal at delay 0.
+void BM_FM_Sinus(benchmark::State& state) {
+  Zeichenmodus.Frequenzmodulation = Zeichenmodus.FM_Sinus = true;
+  Neu_zeichnen(
+      state, [] { Startwerte_Modulation(true, TSignalform::Sinus); }, Zeichne_Modulation);
+  Zeichenmodus = TZeichenmodus{};
+}
+
 BENCHMARK(BM_Serienschwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Parallelschwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LC_Schwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Kondensator_Schaltvorgang)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Spule_Schaltvorgang)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FM_Sinus)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
