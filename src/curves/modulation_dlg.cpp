@@ -1,9 +1,11 @@
 #include "curves/modulation_dlg.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <algorithm>
 
 #include "curves/modulation.h"
+#include "platform/safe_call.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/number_text.h"
 #include "toolkit/schaltung.h"
@@ -48,7 +50,10 @@ TModulationDlg::TModulationDlg(QWidget* parent, const QString& name, const QStri
 
 void TModulationDlg::Neue_Zeile(int y, const QString& text, int zeile, int balken, QLabel*& name, ScrollBar*& bar,
                                 QLabel*& wert, int min, int max) {
-  name = Neues_Namenslabel(QString("Label%1").arg(zeile), text, 8, y - 3);
+  // The long names take the dialog font: in Arial 10 pt they would run under the bar.
+  name = Neues_Wertlabel(QString("Label%1").arg(zeile), 4, y - 2, 0);
+  name->setText(text);
+  name->adjustSize();
   bar = Neuer_Schieber(QString("ScrollBar%1").arg(balken), kBalken_x, y, kBalken_w, min, max);
   wert = Neues_Wertlabel(QString("Label%1").arg(zeile + 3), kWert_x, y - 2, width() - kWert_x);
   wert->setText("+");
@@ -66,8 +71,17 @@ void TModulationDlg::Platziere_am_Hauptfenster() {
                             aussen.top() + aussen.height() - main->StatusBarHeight() - h - 2 - client.top());
 }
 
+void TModulationDlg::Platziere_mit_Rahmen(int versuche) {
+  if (frameGeometry().size() != size()) {
+    Platziere_am_Hauptfenster();
+  } else if (versuche > 0) {
+    QTimer::singleShot(10, this, [this, versuche] { platform::guarded([&] { Platziere_mit_Rahmen(versuche - 1); }); });
+  }
+}
+
 void TModulationDlg::FormShow() {
   Platziere_am_Hauptfenster();
+  Platziere_mit_Rahmen(50);
   const std::optional<TSignalform> form = Gesetzte_Signalform(frequenz_);
   const bool treppe = form == TSignalform::Treppe;
   const bool stufen = treppe || form == TSignalform::Rechteck;

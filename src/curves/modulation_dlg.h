@@ -28,7 +28,7 @@ class TModulationDlg : public TKurvenDlg {
   TModulationDlg(QWidget* parent, const QString& name, const QString& caption, int client_w, int client_h,
                  bool frequenz, int y6, int y5);
 
-  // Row n: name label "Labeln" at (8, y - 3), the bar at (144, y), value label "Label(n+3)" at
+  // Row n: name label "Labeln" at (4, y - 2), the bar at (144, y), value label "Label(n+3)" at
   // x = 400 showing "+".
   void Neue_Zeile(int y, const QString& text, int zeile, int balken, QLabel*& name, platform::ScrollBar*& bar,
                   QLabel*& wert, int min, int max);
@@ -36,6 +36,9 @@ class TModulationDlg : public TKurvenDlg {
  private:
   // Bottom right corner of the main window's outer frame, above the status bar.
   void Platziere_am_Hauptfenster();
+  // The window system adds the dialog's frame only once it is shown: placed again as soon
+  // as the frame is known, looking every 10 ms at most versuche times.
+  void Platziere_mit_Rahmen(int versuche);
 
   bool frequenz_;
 };

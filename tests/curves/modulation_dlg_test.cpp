@@ -44,6 +44,7 @@ TEST_F(ModulationDlgTest, BarsAreEnabledByTheSignalFormAndEveryLabelIsFilled) {
         EXPECT_EQ(w->isEnabled(), stufen) << fall << " " << w->objectName().toStdString();
       for (QWidget* w : std::initializer_list<QWidget*>{dlg.Label3, dlg.ScrollBar5, dlg.Label6})
         EXPECT_EQ(w->isEnabled(), sinus) << fall << " " << w->objectName().toStdString();
+      EXPECT_LT(dlg.Label2->geometry().right(), dlg.ScrollBar6->x()) << "name runs under the bar";
       EXPECT_EQ(dlg.Label5->text(), "2") << fall;
       EXPECT_EQ(dlg.Label6->text(), sinus ? (frequenz ? "2" : "3") : "1") << fall;
       if (!frequenz) {
