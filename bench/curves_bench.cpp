@@ -7,6 +7,7 @@
 
 #include "curves/hoch_tiefpass.h"
 #include "curves/lc_schwingkreis.h"
+#include "curves/modulation.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
 #include "curves/wobbel.h"
@@ -77,11 +78,20 @@ void BM_Hoch_Tiefpass(benchmark::State& state) {
 BENCHMARK(BM_Siebkette)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sperrkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Hoch_Tiefpass)->Unit(benchmark::kMillisecond);
+// Frequency modulation of the sine signal at delay 0.
+void BM_FM_Sinus(benchmark::State& state) {
+  Zeichenmodus.Frequenzmodulation = Zeichenmodus.FM_Sinus = true;
+  Neu_zeichnen(
+      state, [] { Startwerte_Modulation(true, TSignalform::Sinus); }, Zeichne_Modulation);
+  Zeichenmodus = TZeichenmodus{};
+}
+
 BENCHMARK(BM_Serienschwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Parallelschwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LC_Schwingkreis)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Kondensator_Schaltvorgang)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Spule_Schaltvorgang)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FM_Sinus)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

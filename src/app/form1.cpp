@@ -16,6 +16,8 @@
 #include "calculators/blatt_zeichnen.h"
 #include "curves/hoch_tiefpass.h"
 #include "curves/lc_schwingkreis.h"
+#include "curves/modulation.h"
+#include "curves/modulation_dlg.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
 #include "curves/schaltvorgang_dlg.h"
@@ -270,6 +272,14 @@ void TForm1::zeichnen(Canvas& canvas) {
     canvas.Draw(W - bilder.RCLImage.width() - 5, 150, bilder.Hochpass_image);
     canvas.Draw(W - bilder.RCLImage.width() - 5, 250, bilder.Tiefpass_Image);
   }
+  if (m.Amplitudenmodulation) {
+    Init_Graphik(canvas);
+    Zeichne_Modulation(canvas);
+  }
+  if (m.Frequenzmodulation) {
+    Init_Graphik(canvas);
+    Zeichne_Modulation(canvas);
+  }
   if (m.Schaltvorgang_RC) {
     Init_Graphik(canvas);
     Zeichne_Kondensator_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.C);
@@ -279,18 +289,6 @@ void TForm1::zeichnen(Canvas& canvas) {
     Init_Graphik(canvas);
     Zeichne_Spule_Schaltvorgang(canvas, Schaltung.Ug, Schaltung.R, Schaltung.L);
     canvas.Draw(W - bilder.RLImage.width() - 12, 5, bilder.RLImage);
-  }
-  const struct {
-    bool set;
-    void (*zeichne)(Canvas&);
-  } feldthemen[] = {{m.E_Feld, Zeichne_E_Feld},
-                    {m.B_Feld, Zeichne_B_Feld},
-                    {m.EB_Feld, Zeichne_EB_Feld},
-                    {m.EB_gekreuzt, Zeichne_EB_gekreuzt}};
-  for (const auto& thema : feldthemen) {
-    if (!thema.set) continue;
-    Init_Graphik(canvas);
-    thema.zeichne(canvas);
   }
   for (const calculators::Blattmodus blatt : calculators::Rechenblaetter) {
     if (!(m.*blatt)) continue;
@@ -309,6 +307,18 @@ void TForm1::zeichnen(Canvas& canvas) {
   if (m.Fourier2) {
     Init_Graphik(canvas);
     Zeichne_Fourier2(canvas);
+  }
+  const struct {
+    bool set;
+    void (*zeichne)(Canvas&);
+  } feldthemen[] = {{m.E_Feld, Zeichne_E_Feld},
+                    {m.B_Feld, Zeichne_B_Feld},
+                    {m.EB_Feld, Zeichne_EB_Feld},
+                    {m.EB_gekreuzt, Zeichne_EB_gekreuzt}};
+  for (const auto& thema : feldthemen) {
+    if (!thema.set) continue;
+    Init_Graphik(canvas);
+    thema.zeichne(canvas);
   }
 }
 
@@ -453,6 +463,8 @@ void TForm1::Oeffne_Parameterdialog() {
   if (m.LC_Schwingkreis) Zeige_Dialog<TLCSchwingkreisDlg>(this);
   if (m.Wobbel_Siebkette || m.Wobbel_Sperrkreis) Zeige_Dialog<TWobbelsiebketteDlg>(this);
   if (m.Wobbel_Hoch_Tiefpass) Zeige_Dialog<THoch_TiefpassDlg>(this);
+  if (m.Amplitudenmodulation) Zeige_Dialog<TAModulationDLG>(this);
+  if (m.Frequenzmodulation) Zeige_Dialog<TFModulationDlg>(this);
   if (m.Schaltvorgang_RC) Zeige_Dialog<TAuf_entlade_KondDlg>(this);
   if (m.Schaltvorgang_RL) Zeige_Dialog<TEin_aus_SpuleDLG>(this);
   if (m.E_Feld) Zeige_Dialog<TEFeldDlg>(this);

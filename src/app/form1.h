@@ -18,6 +18,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class TZeichenflaeche;
+enum class TSignalform;
 
 // The main window: menu, status bar, display mode and the dispatch of painting.
 class TForm1 : public QMainWindow, public THauptfenster {
@@ -112,6 +113,18 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Fourier11Click();
   void Fourier21Click();
 
+  // Amplitudenmodulation, Frequenzmodulation
+  void AM_ansteigend1Click();
+  void AM_abfallend1Click();
+  void AM_Rechteck1Click();
+  void AM_Treppe1Click();
+  void AM_Sinus1Click();
+  void FM_ansteigend1Click();
+  void FM_abfallend1Click();
+  void FM_Rechteck1Click();
+  void FM_Treppe1Click();
+  void FM_Sinus1Click();
+
   // Berechnungen
   void BerechneWiderstand1Click();
   void BerechneKondensator1Click();
@@ -171,6 +184,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Zeigerthema(bool TZeichenmodus::*flag, void (*startwerte)() = nullptr);
   void Thema_gewaehlt();  // end of the phasor, curve and field commands
   void Kurventhema(bool TZeichenmodus::*flag, void (*startwerte)());
+  void Modulationsthema(bool frequenz, TSignalform form);
   void Oeffne_Parameterdialog();
   void Platziere_Titelbild();
   void Zeichne_Image1(platform::Recorder* recorder);

@@ -73,9 +73,14 @@ void TForm1::Baue_Menue() {
       {"Treppensignal", "Treppe"},
       {"Sinunssignal", "Sinus"},
   };
-  auto forms_named = [&](const QString& prefix) {
+  using Handler = void (TForm1::*)();
+  auto forms_named = [&](const QString& prefix, std::initializer_list<Handler> handlers) {
     std::vector<TMenuEintrag> items = modulation_forms;
-    for (auto& item : items) item.name = prefix + item.name + "1";
+    auto handler = handlers.begin();
+    for (auto& item : items) {
+      item.name = prefix + item.name + "1";
+      item.handler = *handler++;
+    }
     return items;
   };
   const std::vector<TMenuEintrag> menu = {
@@ -132,8 +137,12 @@ void TForm1::Baue_Menue() {
             nullptr,
             {{"Widerstand mit Kondensator", "WiderstandmitKondensator1", &TForm1::WiderstandmitKondensator1Click},
              {"Widerstand mit Spule", "WiderstandmitSpule1", &TForm1::WiderstandmitSpule1Click}}},
-           {"Amplitudenmodulation", "Amplitudenmodulation1", nullptr, forms_named("AM_")},
-           {"Frequenzmodulation", "Frequenzmodulation1", nullptr, forms_named("FM_")},
+           {"Amplitudenmodulation", "Amplitudenmodulation1", nullptr,
+            forms_named("AM_", {&TForm1::AM_ansteigend1Click, &TForm1::AM_abfallend1Click, &TForm1::AM_Rechteck1Click,
+                                &TForm1::AM_Treppe1Click, &TForm1::AM_Sinus1Click})},
+           {"Frequenzmodulation", "Frequenzmodulation1", nullptr,
+            forms_named("FM_", {&TForm1::FM_ansteigend1Click, &TForm1::FM_abfallend1Click, &TForm1::FM_Rechteck1Click,
+                                &TForm1::FM_Treppe1Click, &TForm1::FM_Sinus1Click})},
        }},
       {"Berechnungen",
        "Berechnungen1",

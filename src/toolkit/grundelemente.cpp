@@ -19,15 +19,16 @@ void Warte(int n) {
   std::this_thread::sleep_until(std::chrono::steady_clock::now() + std::chrono::microseconds(n));
 }
 
-bool Animationsschritt(Canvas& canvas) {
+bool Animationsschritt(Canvas& canvas, bool immer_Ereignisse) {
   // Off-screen drawings (copy, print, export) are finished at once and handle no events.
   if (!canvas.IsWindowCanvas()) return true;
   Warte(Einstellungen.Verzoegerung);
   canvas.present();
-  if (!Einstellungen.Anhalten) return true;
+  if (!Einstellungen.Anhalten && !immer_Ereignisse) return true;
   auto& events = *platform::services().events;
   events.ProcessMessages();
   THauptfenster* window = Hauptfenster();
+  if (!Einstellungen.Anhalten) return window == nullptr || !window->Neuzeichnen_ausstehend();
   while (window != nullptr && window->KeyHeld() && !window->Neuzeichnen_ausstehend()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     events.ProcessMessages();

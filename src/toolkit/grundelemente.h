@@ -25,8 +25,9 @@ void Warte(int n);
 // One step of an animation on a window canvas: the drawing delay, the step to the screen,
 // and with pausing enabled the pending events and a stop while a key is held. On any other
 // canvas it does nothing. False when the events asked for a new drawing: the animation
-// should end, the drawing follows.
-bool Animationsschritt(Canvas& canvas);
+// should end, the drawing follows. immer_Ereignisse: the events are handled also with pausing
+// off (a held key then does not stop the step), for drawings that must never freeze the window.
+bool Animationsschritt(Canvas& canvas, bool immer_Ereignisse = false);
 
 void Zeichne_Zeigerrahmen(Canvas& canvas);
 void Zeichne_Zeigerachsen(Canvas& canvas);

@@ -21,6 +21,11 @@ struct TSchaltung {
   // Sweep topics: start frequency (Hz) and vertical gain (pixels per ampere)
   int fs = 0;
   real48 Zoom;
+  // Modulation curves, shared by the amplitude and frequency topics and their dialogs
+  real48 k;     // carrier factor: the AM carrier runs 30 k periods over the width
+  int Nq = 2;   // square periods, 2..6
+  int Ns = 2;   // staircase steps, 2..6
+  real48 fsig;  // periods of the sine signal
 };
 
 extern TSchaltung Schaltung;
