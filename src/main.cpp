@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -48,7 +47,8 @@ int main(int argc, char** argv) {
 
   form.show();
   if (!k.thema.isEmpty()) {
-    QTimer::singleShot(0, &form, [&form, &k] {
+    // A dialog the topic opens is placed by the window's final (maximised) size.
+    Nach_fertiger_Fenstergroesse(form, [&form, &k] {
       if (!form.Fuehre_Thema_aus(k.thema))
         std::fprintf(stderr, "velumat: Unbekanntes Thema: %s\n", k.thema.toLocal8Bit().constData());
     });

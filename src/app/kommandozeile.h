@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The command line: --topic, --export FILE, --size WxH, --schwarzweiss, --topics.
@@ -18,6 +19,11 @@ struct TKommandozeile {
 TKommandozeile Lies_Kommandozeile(const QStringList& args);
 bool Braucht_keinen_Bildschirm(const TKommandozeile& k);
 
+class QWidget;
 class TForm1;
+// Runs aktion once the shown window has taken its final size: the window manager may maximise
+// it some time after it is shown. Waits until the size has stayed the same for a moment, at
+// most about two seconds.
+void Nach_fertiger_Fenstergroesse(QWidget& fenster, const std::function<void()>& aktion);
 // Renders the chosen topic into the export file; returns the process exit status.
 int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k);
