@@ -31,6 +31,14 @@ platform::Recorder Zeichne(Blattmodus blatt) {
   return rec;
 }
 
+// Gives w the keyboard focus in its active window.
+void Fokussiere(QWidget* w) {
+  w->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+  w->setFocus();
+  ASSERT_TRUE(w->hasFocus());
+}
+
 // ---- Resistor ----
 
 struct Widerstandsfall {
@@ -297,6 +305,13 @@ TEST_F(RechnerTest, ReturnPressesTheBerechneOfTheFieldsOwnGroup) {
   QTest::keyClick(d.Edit3, Qt::Key_Return);  // the capacitor group, all "?"
   EXPECT_TRUE(Nur_Fehlermeldung());
   EXPECT_TRUE(Zeichenmodus.Blatt_Spule);
+
+  // Enter on the focused button of a group presses that button.
+  Zeichenmodus = TZeichenmodus{};
+  Fokussiere(d.Button2);
+  QTest::keyClick(d.Button2, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_TRUE(Zeichenmodus.Blatt_Spule);
+  EXPECT_TRUE(Nur_Fehlermeldung());
 }
 
 TEST_F(RechnerTest, ReturnInTheResistorDialogPressesItsDefaultButtonOnce) {
@@ -316,6 +331,18 @@ TEST_F(RechnerTest, ReturnInASingleGroupDialogComputes) {
   Tippe(d.Edit2, "1e-6");
   QTest::keyClick(d.Edit2, Qt::Key_Return);
   EXPECT_TRUE(Zeichenmodus.Blatt_Hoch_Tiefpass);
+}
+
+// Return on a focused button presses that button, not the dialog's default button.
+TEST_F(RechnerTest, ReturnOnAFocusedButtonPressesThatButton) {
+  TBerechne_WiderstandDlg w;
+  w.show();
+  Tippe(w.Edit1, "10");
+  Tippe(w.Edit2, "2");
+  Fokussiere(w.CancelBtn);
+  QTest::keyClick(w.CancelBtn, Qt::Key_Return);
+  EXPECT_FALSE(w.isVisible());  // closed by Abbrechen
+  EXPECT_EQ(fenster.invalidiert, 0);
 }
 
 // ---- Parallel circuits ----
