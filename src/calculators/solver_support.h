@@ -16,9 +16,7 @@ inline bool da(long double x) { return x != 0; }
 
 // A reactance the step derived as 0 (an underflow of the stored form) counts as missing: the
 // sheet divides by it. Other derived values may be 0 (no voltage, no current).
-inline bool Ergebnis_da(const Kreiswerte& w, Groesse g) {
-  return (g != Groesse::Xc && g != Groesse::XL) || da(w[g]);
-}
+inline bool Ergebnis_da(const Kreiswerte& w, Groesse g) { return (g != Groesse::Xc && g != Groesse::XL) || da(w[g]); }
 
 inline long double Wurzel(long double x) {
   if (!(x >= 0)) throw FloatError("Ungültige Gleitkommaoperation");
