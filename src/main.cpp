@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -54,7 +53,8 @@ int main(int argc, char** argv) {
 
   form.show();
   if (!k.thema.isEmpty()) {
-    QTimer::singleShot(0, &form, [&form, &k] { Starte_Thema(form, k.thema); });
+    // A dialog the topic opens is placed by the window's final (maximised) size.
+    Nach_fertiger_Fenstergroesse(form, [&form, &k] { Starte_Thema(form, k.thema); });
   }
   return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
+#include "platform/buttons.h"
 #include "platform/safe_call.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -13,6 +14,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   QIcon symbol;
   for (int px : {48, 128, 256}) symbol.addFile(QStringLiteral(":/symbol/velumat-%1.png").arg(px), QSize(px, px));
   setWindowIcon(symbol);
+  platform::install_dialog_keys(*this);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <optional>
 
 #include "app/form1.h"
@@ -199,10 +200,15 @@ void TForm1::Zeichung1Click() {
 bool TForm1::Drucke(platform::PrintJob& job) {
   const int w = static_cast<int>(Trunc(Einstellungen.Druckfaktor * job.PageWidth()));
   const int h = static_cast<int>(Trunc(w * 0.7L));
+  // The picture keeps its proportions: scaled alike in both directions to fit the box of
+  // w x h, centred in it, so circles stay round and angles right on paper.
+  const long double bw = Image1.width(), bh = Image1.height();
+  const long double massstab = bw > 0 && bh > 0 ? std::min(w / bw, h / bh) : 0;
+  const int dw = static_cast<int>(Round(bw * massstab)), dh = static_cast<int>(Round(bh * massstab));
   {
     Canvas drucker(job.device());
     if (!drucker.painter().isActive()) return false;
-    drucker.StretchDraw(platform::Rect(0, 0, w, h), Image1);
+    drucker.StretchDraw(platform::Rect((w - dw) / 2, (h - dh) / 2, (w - dw) / 2 + dw, (h - dh) / 2 + dh), Image1);
   }
   return job.EndDoc();
 }

@@ -42,7 +42,7 @@ TEinstellungenDlg::TEinstellungenDlg(QWidget* parent) : QDialog(parent) {
   TFont font;
   font.Name = "MS Sans Serif";
   font.SetSize(8);
-  setFont(resolve_font(font));
+  setFont(widget_font(font));
   setFixedSize(406, 324);
 
   Neuer_Rahmen(this, QRect(8, 8, 233, 281));

@@ -59,7 +59,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   canvas_font_.Name = "Arial";
   canvas_font_.SetHeight(13);
   canvas_font_.Bold = true;
-  setFont(resolve_font(canvas_font_));
+  setFont(widget_font(canvas_font_));
 
   area_ = new TZeichenflaeche(this);
   area_->setObjectName("Zeichenflaeche");
@@ -84,7 +84,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   for (int i = 0; i < 3; ++i) {
     panels_[i] = new QLabel(bar);
     panels_[i]->setObjectName(QString("Panel%1").arg(i));
-    panels_[i]->setFont(resolve_font(bar_font));
+    panels_[i]->setFont(widget_font(bar_font));
     panels_[i]->setFixedWidth(widths[i]);
     panels_[i]->setFrameShape(QFrame::Panel);
     panels_[i]->setFrameShadow(QFrame::Sunken);
@@ -106,7 +106,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   TFont menu_font;
   menu_font.Name = "MS Sans Serif";
   menu_font.SetSize(8);
-  menuBar()->setFont(resolve_font(menu_font));
+  menuBar()->setFont(widget_font(menu_font));
   resize(782, 550 + menuBar()->sizeHint().height());
   FormCreate();
   Setze_Hauptfenster(this);

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTimer>
+#include <QWidget>
 #include <cstdio>
 
 #include "app/form1.h"
@@ -201,4 +203,21 @@ int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k) {
     return 2;
   }
   return status;
+}
+
+void Nach_fertiger_Fenstergroesse(QWidget& fenster, const std::function<void()>& aktion) {
+  constexpr int kRuhig = 5, kHoechstens = 40;  // steps of 50 ms
+  auto* takt = new QTimer(&fenster);
+  takt->setInterval(50);
+  QObject::connect(takt, &QTimer::timeout, &fenster,
+                   [takt, aktion, &fenster, groesse = QSize(), ruhig = 0, schritte = 0]() mutable {
+                     const QSize jetzt = fenster.size();
+                     ruhig = jetzt == groesse ? ruhig + 1 : 0;
+                     groesse = jetzt;
+                     if (ruhig < kRuhig && ++schritte < kHoechstens) return;
+                     takt->stop();
+                     takt->deleteLater();
+                     platform::guarded(aktion);
+                   });
+  takt->start();
 }

@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The command line: --topic, --export FILE, --size WxH, --schwarzweiss, --topics.
@@ -24,9 +25,15 @@ bool Braucht_keinen_Bildschirm(const TKommandozeile& k);
 QString Hilfetext();
 QString Versionstext();
 
+class QWidget;
 class TForm1;
+
 // Carries out the topic given with --topic in the shown window; an unknown one is named in a
 // message box, and the program goes on without a topic.
 void Starte_Thema(TForm1& form, const QString& thema);
+// Runs aktion once the shown window has taken its final size: the window manager may maximise
+// it some time after it is shown. Waits until the size has stayed the same for a moment, at
+// most about two seconds.
+void Nach_fertiger_Fenstergroesse(QWidget& fenster, const std::function<void()>& aktion);
 // Renders the chosen topic into the export file; returns the process exit status.
 int Fuehre_Export_aus(TForm1& form, const TKommandozeile& k);

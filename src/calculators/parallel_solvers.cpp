@@ -17,7 +17,7 @@ void Gehe_parallel(Rechnung& r, std::initializer_list<Groesse> reihenfolge, bool
   r.Beginne();
   bool alle = true;
   for (Groesse g : reihenfolge) {
-    const bool ok = da(r.w[g]) || schritt(g);
+    const bool ok = da(r.w[g]) || (schritt(g) && Ergebnis_da(r.w, g));
     if (!ok) {
       alle = false;
     } else if (sofort_schreiben) {

@@ -16,7 +16,7 @@ void Gehe_Reihe(Rechnung& r, std::initializer_list<Groesse> reihenfolge, const S
   r.Beginne();
   for (Groesse g : reihenfolge) {
     if (da(r.w[g])) continue;
-    if (!schritt(g)) {
+    if (!schritt(g) || !Ergebnis_da(r.w, g)) {
       r.Melde_Fehler();
       return;
     }

@@ -38,23 +38,24 @@ bool Einzelschritt(Rechnung& r, const Bauteil& b, Groesse g) {
   Kreiswerte& w = r.w;
   real48& K = w[b.K];
   real48& X = w[b.X];
-  // X = U / I, written into its field.
+  // X = U / I, written into its field; a value that underflows to 0 is none.
   auto X_aus_U_I = [&] {
     X = Quotient(w.Ueff, w.Ieff);
-    r.Schreibe(b.X);
+    if (da(X)) r.Schreibe(b.X);
+    return da(X);
   };
-  // X from component value and frequency, written into its field.
+  // X from component value and frequency, written into its field; 0 likewise is none.
   auto X_aus_K_f = [&] {
     X = b.Reaktanz(K, w.f);
-    r.Schreibe(b.X);
+    if (da(X)) r.Schreibe(b.X);
+    return da(X);
   };
 
   if (g == b.K) {
     if (da(X)) {
       if (!da(w.f)) return false;
     } else {
-      if (!da(w.Ieff) || !da(w.f)) return false;
-      X_aus_U_I();
+      if (!da(w.Ieff) || !da(w.f) || !X_aus_U_I()) return false;
     }
     K = b.Wert(w.f, X);
     return true;
@@ -62,8 +63,7 @@ bool Einzelschritt(Rechnung& r, const Bauteil& b, Groesse g) {
   if (g == Groesse::f) {
     if (!da(K)) return false;
     if (!da(X)) {
-      if (!da(w.Ieff)) return false;
-      X_aus_U_I();
+      if (!da(w.Ieff) || !X_aus_U_I()) return false;
     }
     w.f = b.Frequenz(K, X);
     return true;
@@ -79,8 +79,7 @@ bool Einzelschritt(Rechnung& r, const Bauteil& b, Groesse g) {
     return true;
   }
   if (!da(X)) {
-    if (!da(K) || !da(w.f)) return false;
-    X_aus_K_f();
+    if (!da(K) || !da(w.f) || !X_aus_K_f()) return false;
   }
   if (g == Groesse::Ueff) {
     w.Ueff = w.Ieff * X;
@@ -95,7 +94,7 @@ void Einzelbauteil(Rechnung& r, const Bauteil& b) {
   bool fehler = false;
   for (Groesse g : {b.K, Groesse::f, b.X, Groesse::Ueff, Groesse::Ieff}) {
     if (da(r.w[g])) continue;
-    if (Einzelschritt(r, b, g)) {
+    if (Einzelschritt(r, b, g) && Ergebnis_da(r.w, g)) {
       r.Schreibe(g);
     } else {
       fehler = true;

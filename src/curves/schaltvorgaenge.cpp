@@ -1,5 +1,6 @@
 #include "curves/schaltvorgaenge.h"
 
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -39,8 +40,15 @@ QString Tau_Zeile(real48 Tau) {
 
 QString Achsenlaenge(long double Tau_Achse) {
   const long double T = static_cast<long double>(Round(5 * Tau_Achse * 100000)) * 1e-5L;
-  // An axis shorter than 5 us keeps its own length instead of reading "0".
-  return Formatiere_Allgemein(T > 0 ? T : 5 * Tau_Achse);
+  if (T > 0) return Formatiere_Allgemein(T);
+  // An axis shorter than 5 us keeps its own length instead of reading "0", cut to the 11
+  // significant digits a stored real holds so that its rounding noise does not show.
+  char buf[32];
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, static_cast<double>(5 * Tau_Achse), std::chars_format::scientific, 10);
+  double kurz = 0;
+  std::from_chars(buf, r.ptr, kurz);
+  return Formatiere_Allgemein(kurz);
 }
 
 namespace {

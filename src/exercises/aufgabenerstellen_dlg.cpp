@@ -49,7 +49,7 @@ TAufgabenerstellenDlg::TAufgabenerstellenDlg(QWidget* parent) : QDialog(parent) 
   platform::TFont schrift;
   schrift.Name = "MS Sans Serif";
   schrift.SetSize(8);
-  setFont(platform::resolve_font(schrift));
+  setFont(platform::widget_font(schrift));
   setFixedSize(448, 360);
 
   RadioGroup1 = new platform::RadioGroup(this);

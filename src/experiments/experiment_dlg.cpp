@@ -57,7 +57,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   platform::TFont dialogschrift;
   dialogschrift.Name = "MS Sans Serif";
   dialogschrift.SetSize(8);
-  setFont(platform::resolve_font(dialogschrift));
+  setFont(platform::widget_font(dialogschrift));
 
   const bool P = aufbau.parallel;
   const bool mit_R = aufbau.bauteile != TBauteile::CL;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -35,17 +37,39 @@ namespace {
 
 const QString kTitel = QStringLiteral("Rechenhilfe");
 
-// Tree whose mouse press reaches the dialog after the tree has selected the item under it.
+// Tree whose mouse press reaches the dialog after the tree has selected the item under it;
+// Return, Enter and Space on the current item open it as a click does.
 class TTreeView : public QTreeWidget {
  public:
   using QTreeWidget::QTreeWidget;
   std::function<void(int, int)> OnMouseDown;
+  std::function<void()> OnOpen;
+
+  // The hit test "on an item": on its text, not on the expand arrow or the rest of the row.
+  bool Auf_Eintrag(int x, int y) const {
+    const QTreeWidgetItem* item = itemAt(x, y);
+    if (item == nullptr) return false;
+    const QRect zeile = visualItemRect(item);
+    const int rand = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int breite = fontMetrics().horizontalAdvance(item->text(0)) + 2 * rand;
+    return x >= zeile.left() && x < zeile.left() + breite;
+  }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override {
     QTreeWidget::mousePressEvent(event);
     const QPoint p = event->position().toPoint();
     if (OnMouseDown) platform::guarded([&] { OnMouseDown(p.x(), p.y()); });
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const int k = event->key();
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) && currentItem() != nullptr && OnOpen) {
+      currentItem()->setSelected(true);
+      platform::guarded(OnOpen);
+      return;
+    }
+    QTreeWidget::keyPressEvent(event);
   }
 };
 
@@ -54,7 +78,7 @@ QFont Dialogschrift(bool fett) {
   font.Name = "MS Sans Serif";
   font.SetSize(8);
   font.Bold = fett;
-  return platform::resolve_font(font);
+  return platform::widget_font(font);
 }
 
 QPushButton* Neuer_Knopf(QWidget* parent, const char* name, const QString& text, int left) {
@@ -113,6 +137,7 @@ TRechenhilfeDlg::TRechenhilfeDlg(QWidget* parent) : QDialog(parent) {
     knoten.push_back(item);
   }
   tree->OnMouseDown = [this](int x, int y) { TreeView1MouseDown(x, y); };
+  tree->OnOpen = [this] { Zeige_eintrag(Gewaehlter_Eintrag()); };
 
   auto* bevel = new platform::Bevel(this, platform::TBevelShape::bsTopLine);
   bevel->setGeometry(8, 503, 441, 2);
@@ -153,11 +178,9 @@ void TRechenhilfeDlg::showEvent(QShowEvent* event) {
   platform::guarded([this] { FormShow(); });
 }
 
-QString TRechenhilfeDlg::Pfad_Hilfedatei() const {
+std::optional<QString> TRechenhilfeDlg::Pfad_Hilfedatei() const {
   if (!hilfedatei_.isEmpty()) return hilfedatei_;
-  if (const auto pfad = Finde_Hilfedatei()) return *pfad;
-  throw std::runtime_error(
-      QStringLiteral("Die Hilfedatei \"%1\" wurde nicht gefunden.").arg(kHilfedatei.toString()).toStdString());
+  return Finde_Hilfedatei();
 }
 
 void TRechenhilfeDlg::Zeige_Seite(QWidget* page) {
@@ -168,8 +191,23 @@ void TRechenhilfeDlg::Zeige_Seite(QWidget* page) {
 
 void TRechenhilfeDlg::zeige_rechenhilfe(QStringView key, QTextEdit* target) {
   abschnitt_gewaehlt_ = true;
-  const Abschnitt abschnitt = Lade_Abschnitt(Pfad_Hilfedatei(), key);
-  if (!abschnitt.datei.ok && !abschnitt.text) throw std::runtime_error(abschnitt.datei.error.toStdString());
+  // A missing or unreadable help file is said as such, not as an input error.
+  const std::optional<QString> pfad = Pfad_Hilfedatei();
+  if (!pfad) {
+    platform::services().message_boxes->Error(
+        kTitel, QStringLiteral("Die Hilfedatei \"%1\" wurde nicht gefunden.\nGesucht in:\n%2")
+                    .arg(kHilfedatei.toString(), Suchordner_Hilfedatei().join(u'\n')));
+    return;
+  }
+  const Abschnitt abschnitt = Lade_Abschnitt(*pfad, key);
+  if (!abschnitt.datei.ok && !abschnitt.text) {
+    const QString& grund = abschnitt.datei.error;
+    platform::services().message_boxes->Error(
+        kTitel, grund.contains(*pfad)
+                    ? grund
+                    : QStringLiteral("Die Hilfedatei \"%1\" ist nicht lesbar.\n%2").arg(*pfad, grund));
+    return;
+  }
   // The section goes straight into the target; the clipboard keeps what the user copied.
   target->clear();
   if (abschnitt.text) {
@@ -196,12 +234,16 @@ void TRechenhilfeDlg::FormShow() {
 }
 
 void TRechenhilfeDlg::TreeView1MouseDown(int x, int y) {
-  if (TreeView1->itemAt(x, y) == nullptr) return;
+  if (!static_cast<const TTreeView*>(TreeView1)->Auf_Eintrag(x, y)) return;
+  Zeige_eintrag(Gewaehlter_Eintrag());
+}
+
+int TRechenhilfeDlg::Gewaehlter_Eintrag() const {
   int gewaehlt = -1;
   int index = 0;
   for (QTreeWidgetItemIterator it(TreeView1); *it; ++it, ++index)
     if ((*it)->isSelected()) gewaehlt = index;
-  Zeige_eintrag(gewaehlt);
+  return gewaehlt;
 }
 
 void TRechenhilfeDlg::PageControl1Change() {

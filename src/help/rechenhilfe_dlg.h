@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <optional>
 
 class QPaintDevice;
 class QPushButton;
@@ -23,8 +24,8 @@ class TRechenhilfeDlg : public QDialog {
   explicit TRechenhilfeDlg(QWidget* parent = nullptr);
 
   // Loads the section of key into target (RichEdit2), shows " Hilfetext " and enables the
-  // buttons. A key without both markers leaves target empty. Throws std::runtime_error when the
-  // help file is missing or unreadable; then nothing changes.
+  // buttons. A key without both markers leaves target empty. A missing or unreadable help file
+  // gives one message box naming it; then nothing changes.
   void zeige_rechenhilfe(QStringView key, QTextEdit* target);
   // The section of a tree entry; a group node or an index outside the tree shows " Themen ".
   void Zeige_eintrag(int index);
@@ -54,7 +55,9 @@ class TRechenhilfeDlg : public QDialog {
   void Zeige_Seite(QWidget* page);
   void Schreibe_Anfangstext();
   void Speichere_als_PDF();
-  QString Pfad_Hilfedatei() const;
+  std::optional<QString> Pfad_Hilfedatei() const;
+  // Entry index of the last selected tree node in depth-first order, -1 when none is.
+  int Gewaehlter_Eintrag() const;
 
   QString hilfedatei_;
   bool abschnitt_gewaehlt_ = false;  // a section or entry was chosen before the first show

@@ -65,4 +65,5 @@ void Zeichne_Drehstrom(Canvas& canvas) {
                Wertzeile(QString::fromLatin1(z.label), Berechne_Differenzspannung(z.a, z.b), QStringLiteral(" V")),
                Farben.Impedanz);
   }
+  text.Schreibe();
 }

@@ -69,6 +69,7 @@ void Zeichne_R_Zeiger(Canvas& canvas) {
   t.Zeile(2, Wertzeile("Ur = ", s.Ug, " V"), Farben.Impedanz);
   t.Zeile(3, Wertzeile("R  = ", s.R_Zeiger, " Ohm"), Farben.Impedanz);
   t.Zeile(4, Wertzeile("Ir = ", s.Ug / s.R_Zeiger, " A"), Farben.Widerstandsstrom);
+  t.Schreibe();
 }
 
 namespace {
@@ -110,6 +111,7 @@ void Zeichne_Blindbauteil(Canvas& canvas, const TBlindbauteil& t) {
   text.Zeile(5, t.Bauteilzeile, t.Farbe);
   text.Zeile(6, Wertzeile("f  = ", s.f, " Hz"), t.Farbe);
   text.Zeile(7, "Phi= 90 Grad", t.Farbe);
+  text.Schreibe();
 }
 
 }  // namespace

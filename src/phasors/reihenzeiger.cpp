@@ -91,6 +91,7 @@ void Zeichne_RC_Zeiger(Canvas& canvas) {
   t.Zeile(10, Wertzeile("Ir  = ", w.UR / s.R_Zeiger, " A"), F.Widerstand);
   t.Zeile(11, Wertzeile("Ur  = ", w.UR, " V"), F.Widerstand);
   t.Zeile(12, Wertzeile("Phi= ", Grad(s.phi), " Grad"), F.Impedanz);
+  t.Schreibe();
 }
 
 void Zeichne_RL_Zeiger(Canvas& canvas) {
@@ -114,6 +115,7 @@ void Zeichne_RL_Zeiger(Canvas& canvas) {
   t.Zeile(10, Wertzeile("Ir  = ", w.UR / s.R_Zeiger, " A"), F.Widerstand);
   t.Zeile(11, Wertzeile("Ur  = ", w.UR, " V"), F.Widerstand);
   t.Zeile(12, Wertzeile("Phi = ", Grad(s.phi), " Grad"), F.Impedanz);
+  t.Schreibe();
 }
 
 void Zeichne_RCL_Zeiger(Canvas& canvas) {
@@ -142,6 +144,7 @@ void Zeichne_RCL_Zeiger(Canvas& canvas) {
   t.Zeile(14, Wertzeile("Ul  = ", w.UL, " V"), F.Spule);
   t.Zeile(15, Wertzeile("Il  = ", w.UL / XL, " A"), F.Spule);
   t.Zeile(16, Wertzeile("Phi = ", Grad(s.phi), " Grad"), F.Impedanz);
+  t.Schreibe();
 }
 
 void Zeichne_CL_Zeiger(Canvas& canvas) {
@@ -171,4 +174,5 @@ void Zeichne_CL_Zeiger(Canvas& canvas) {
   t.Zeile(14, Wertzeile("fres  = ", s.fr, " Hz"), F.Impedanz);
   t.Zeile(15, Wertzeile("RSpule = ", s.RL, " Ohm"), F.Widerstand);
   t.Zeile(16, Wertzeile("Z  = ", s.Z, " Ohm"), F.Impedanz);
+  t.Schreibe();
 }

@@ -75,13 +75,24 @@ QString Wertzeile(const QString& label, long double wert, const QString& einheit
 
 TTextblock::TTextblock(Canvas& canvas) : canvas_(canvas), h_(canvas.TextHeight(QStringLiteral("M"))) {}
 
-void TTextblock::Zeile(int n, const QString& text, const QColor& farbe) {
-  const int y = n == 0 ? Layout.Text_oben : Layout.Text_oben + n * h_ + 1;
-  // Curves that reach into the text column run under the text, not through it.
+void TTextblock::Zeile(int n, const QString& text, const QColor& farbe) { zeilen_.push_back({n, text, farbe}); }
+
+void TTextblock::Schreibe() {
+  // The column moves left as far as the widest line needs to end inside the frame, but never
+  // left of the start of the curves.
+  int breiteste = 0;
+  for (const TZeile& z : zeilen_) breiteste = std::max(breiteste, canvas_.TextWidth(z.text));
+  const int spalte = std::max(std::min(Layout.Textspalte_x, Layout.W - 4 - breiteste), Layout.x0);
   const TBrush saved = canvas_.Brush;
   canvas_.Brush.Style = TBrushStyle::bsSolid;
   canvas_.Brush.Color = Farben.Hintergrund;
-  canvas_.FillRect(platform::Rect(Layout.Textspalte_x, std::max(y, 1), Layout.W - 1, y + h_ + 1));  // inside the frame
+  for (const TZeile& z : zeilen_) {
+    const int x = spalte + 2;
+    const int y = z.n == 0 ? Layout.Text_oben : Layout.Text_oben + z.n * h_ + 1;
+    // A curve crossing a line runs under its text only; beside it the curve stays visible.
+    canvas_.FillRect(platform::Rect(x, std::max(y, 1), x + canvas_.TextWidth(z.text), y + h_ + 1));
+    Schreibe_Text(canvas_, x, y, z.text, z.farbe);
+  }
   canvas_.Brush = saved;
-  Schreibe_Text(canvas_, Layout.Textspalte_x + 2, y, text, farbe);
+  zeilen_.clear();
 }

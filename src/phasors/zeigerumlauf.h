@@ -40,15 +40,23 @@ void Zeichne_Endzeiger(Canvas& canvas, const TUmlaufzeiger& zeiger, const QStrin
 // Label text, number and unit as one line: "R  = " + "5" + " Ohm".
 QString Wertzeile(const QString& label, long double wert, const QString& einheit);
 
-// The text block right of the line diagram, in the canvas's current font.
+// The text block right of the line diagram, in the canvas's current font. Lines are
+// collected and written together by Schreibe, which knows the widest of them.
 class TTextblock {
  public:
   explicit TTextblock(Canvas& canvas);
   // Line n: line 0 at the top of the text column, each further line one "M" height lower
   // plus one pixel.
   void Zeile(int n, const QString& text, const QColor& farbe);
+  void Schreibe();
 
  private:
+  struct TZeile {
+    int n;
+    QString text;
+    QColor farbe;
+  };
   Canvas& canvas_;
   int h_;
+  std::vector<TZeile> zeilen_;
 };

@@ -5,7 +5,13 @@
 #include <QImage>
 #include <QPushButton>
 
+class QCoreApplication;
+
 namespace platform {
+
+// Return and Enter on a focused push button in a dialog press that button, as Space does,
+// whatever the dialog's default button. Installed once on the application.
+void install_dialog_keys(QCoreApplication& app);
 
 // Closing effect of a button inside a dialog.
 enum class TModalResult { mrNone, mrOk, mrCancel };

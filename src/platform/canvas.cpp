@@ -131,6 +131,7 @@ Canvas::Canvas(QPaintDevice* device, std::function<void()> present_hook)
 }
 
 Canvas::~Canvas() {
+  flush_path();
   if (painter_.isActive()) painter_.end();
 }
 
@@ -147,6 +148,7 @@ void Canvas::begin() {
 }
 
 void Canvas::SetDevice(QPaintDevice* device) {
+  flush_path();
   if (painter_.isActive()) painter_.end();
   device_ = device;
   font_cache_.reset();
@@ -169,6 +171,7 @@ int Canvas::Height() const {
 }
 
 void Canvas::present() {
+  flush_path();
   if (present_hook_) present_hook_();
 }
 
@@ -219,6 +222,8 @@ void Canvas::mark_dirty(const QString& op, const QList<int>& args, const QString
 }
 
 void Canvas::record(const QString& op, QList<int> args, const QString& text, const QColor& c) {
+  // Anything but a line ends a collected path first, so the drawing order stays.
+  if (op != QLatin1String("LineTo") && op != QLatin1String("Polyline")) flush_path();
   if (present_hook_) mark_dirty(op, args, text);
   if (!recorder_) return;
   RecordedOp r;
@@ -374,6 +379,7 @@ void Canvas::draw_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
   if (!active() || Pen.Style == TPenStyle::psClear) return;
   if (Pen.Width > 1) {
     // Wide pens draw solid with round ends, as the platform's do.
+    flush_path();
     set_raster_op(true);
     painter_.setPen(QPen(Pen.Color, Pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter_.setBrush(Qt::NoBrush);
@@ -385,8 +391,22 @@ void Canvas::draw_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
     return;
   }
   if (a == b) return;
-  QPen p(Pen.Color, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-  const auto pattern = dash_pattern(Pen.Style);
+  // Consecutive thin lines of one pen become one path, so their dash pattern runs on.
+  if (path_ && path_->pen == Pen && path_->points.back() == a) {
+    path_->points.push_back(b);
+    return;
+  }
+  flush_path();
+  path_ = VectorPath{Pen, {a, b}};
+}
+
+void Canvas::flush_path() {
+  if (!path_) return;
+  const VectorPath path = std::move(*path_);
+  path_.reset();
+  if (!active()) return;
+  QPen p(path.pen.Color, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  const auto pattern = dash_pattern(path.pen.Style);
   if (!pattern.empty()) {
     QList<qreal> dashes;
     for (int n : pattern) dashes << n;
@@ -395,7 +415,9 @@ void Canvas::draw_line(QPoint a, QPoint b, std::int64_t& dash_pos) {
   set_raster_op(false);
   painter_.setPen(p);
   painter_.setBrush(Qt::NoBrush);
-  painter_.drawLine(QPointF(a) + QPointF(0.5, 0.5), QPointF(b) + QPointF(0.5, 0.5));
+  QPolygonF linie;
+  for (const QPoint& q : path.points) linie << QPointF(q) + QPointF(0.5, 0.5);
+  painter_.drawPolyline(linie);
 }
 
 void Canvas::MoveTo(int x, int y) { pen_pos_ = QPoint(x, y); }
@@ -415,6 +437,7 @@ void Canvas::Polyline(const std::vector<QPoint>& pts) {
   if (!active() || pts.size() < 2 || Pen.Style == TPenStyle::psClear) return;
   if (Pen.Width > 1) {
     // One stroke, so that joints are covered once (matters for xor).
+    flush_path();
     set_raster_op(true);
     painter_.setPen(QPen(Pen.Color, Pen.Width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter_.setBrush(Qt::NoBrush);

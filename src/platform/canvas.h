@@ -32,7 +32,8 @@ QImage make_image(int w, int h);
 // Pen, Brush and Font are plain members, read by every primitive. Coordinates are pixels;
 // drawing is never antialiased. On raster targets lines of width 1 are laid out pixel by pixel
 // the platform's way: the start point is drawn, the end point is not, and a line covers the
-// same pixels in both directions. Vector targets (SVG, PDF, printer) get plain lines.
+// same pixels in both directions. Vector targets (SVG, PDF, printer) get plain lines; thin
+// lines of one pen that join end to start go out as one path, so dash patterns run on.
 //
 // QRect arguments are ordinary QRects: they cover x()..x()+width()-1. Build them from the
 // platform's exclusive right/bottom with Rect(left, top, right, bottom).
@@ -115,6 +116,7 @@ class Canvas {
 
   // Escape hatch for what the platform's canvas cannot do. Leave the painter's state as found.
   QPainter& painter() {
+    flush_path();
     dirty_all_ = true;
     return painter_;
   }
@@ -145,6 +147,8 @@ class Canvas {
   };
   void draw_thin_line(QPoint a, QPoint b, std::int64_t& dash_pos, ThinRuns* runs = nullptr);
   QRect line_clip() const;
+  // Draws the collected vector path, if any.
+  void flush_path();
   void record(const QString& op, QList<int> args, const QString& text = QString(), const QColor& c = QColor());
   void mark_dirty(const QString& op, const QList<int>& args, const QString& text);
 
@@ -159,6 +163,12 @@ class Canvas {
   Recorder* recorder_ = nullptr;
   std::vector<QRect> dirty_;
   bool dirty_all_ = false;
+  // Vector targets: thin lines of one pen that join end to start, not drawn yet.
+  struct VectorPath {
+    TPen pen;
+    std::vector<QPoint> points;
+  };
+  std::optional<VectorPath> path_;
 };
 
 }  // namespace platform

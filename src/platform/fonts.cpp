@@ -62,4 +62,12 @@ QFont resolve_font(const TFont& font) {
   return f;
 }
 
+QFont widget_font(const TFont& font) {
+  QFont f = resolve_font(font);
+  f.setKerning(true);
+  f.setStyleStrategy(QFont::PreferMatch);
+  f.setHintingPreference(QFont::PreferDefaultHinting);
+  return f;
+}
+
 }  // namespace platform

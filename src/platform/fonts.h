@@ -39,4 +39,9 @@ QString substitute_family(const QString& name);
 // face "Liberation Mono" instead, as the platform's font mapper does.
 QFont resolve_font(const TFont& font);
 
+// The QFont of dialogs, menus and the status bar: family, size and style as resolve_font, but
+// rendered normally (antialiased, kerned, the platform's hinting), so that digits stay apart
+// and words whole at every screen scale. The pixel-exact rendering is for canvases only.
+QFont widget_font(const TFont& font);
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include "platform/safe_call.h"
@@ -99,6 +100,19 @@ void ScrollBar::FinishScroll() {
   Scroll(TScrollCode::scEndScroll, pos);
 }
 
+void paint_focus_frame(QWidget& w) {
+  if (!w.hasFocus()) return;
+  QPainter p(&w);
+  p.setPen(QPen(w.palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(w.rect().adjusted(0, 0, -1, -1));
+}
+
+void ScrollBar::paintEvent(QPaintEvent* e) {
+  QScrollBar::paintEvent(e);
+  paint_focus_frame(*this);
+}
+
 void ScrollBar::mousePressEvent(QMouseEvent* e) {
   mouse_down_ = true;
   QScrollBar::mousePressEvent(e);
@@ -131,11 +145,19 @@ void ScrollBar::keyPressEvent(QKeyEvent* e) {
       action = SliderPageStepAdd;
       break;
     case Qt::Key_Home:
-      action = SliderToMinimum;
-      break;
-    case Qt::Key_End:
-      action = SliderToMaximum;
-      break;
+    case Qt::Key_End: {
+      // As if the thumb were dragged to that end and released: handlers that follow a drag
+      // and its release update value, label and drawing.
+      int pos = e->key() == Qt::Key_Home ? minimum() : maximum();
+      Scroll(TScrollCode::scTrack, pos);
+      setValue(std::clamp(pos, minimum(), maximum()));
+      pos = value();
+      Scroll(TScrollCode::scPosition, pos);
+      setValue(std::clamp(pos, minimum(), maximum()));
+      e->accept();
+      FinishScroll();
+      return;
+    }
     default:
       QScrollBar::keyPressEvent(e);
       return;

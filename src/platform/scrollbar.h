@@ -18,7 +18,11 @@ enum class TScrollCode {
   scEndScroll
 };
 
+// A dotted frame round a control that has the keyboard focus; call at the end of paintEvent.
+void paint_focus_frame(QWidget& w);
+
 // Scroll bar with change and scroll events.
+// Home and End act as a drag of the thumb to that end and its release.
 // OnScroll(code, pos) comes first with the position the action leads to; the handler may change pos.
 // Then the position is set, which fires OnChange when it changed. Setting the position from code
 // fires OnChange as well. A thumb drag reports scTrack per move, scPosition once on release; every
@@ -50,6 +54,7 @@ class ScrollBar : public QScrollBar {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 #if QT_CONFIG(wheelevent)
   void wheelEvent(QWheelEvent* e) override;
 #endif

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/safe_call.h"
+#include "platform/scrollbar.h"
 
 namespace platform {
 
@@ -43,6 +44,11 @@ void TrackBar::SetPosition(int pos) {
 void TrackBar::ValueChanged() {
   if (silent_ > 0) return;
   if (OnChange) guarded(OnChange);
+}
+
+void TrackBar::paintEvent(QPaintEvent* e) {
+  QSlider::paintEvent(e);
+  paint_focus_frame(*this);
 }
 
 }  // namespace platform

@@ -30,6 +30,9 @@ class TrackBar : public QSlider {
 
   std::function<void()> OnChange;
 
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
  private:
   void ValueChanged();
 

@@ -23,7 +23,7 @@ TTabellenDlg::TTabellenDlg(QWidget* parent, const QString& name, const QString& 
   platform::TFont font;
   font.Name = "MS Sans Serif";
   font.SetSize(8);
-  setFont(platform::resolve_font(font));
+  setFont(platform::widget_font(font));
   // Wide enough for the whole caption beside the title bar's icon and buttons.
   QFont titel = QApplication::font();
   titel.setBold(true);

@@ -1,7 +1,9 @@
 #include "toolkit/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,25 +46,30 @@ void erhoehe(std::string& zahl) {
   zahl.insert(zahl.begin(), '1');
 }
 
-// x with a fixed number of decimals. The value is first taken to 15 significant digits and that
-// decimal value is rounded half away from zero, so 2.0005 gives 2.001 although its binary
-// value lies a little below. A value that rounds to zero is written without a sign.
-std::string fest(long double x, int decimals) {
+// x * 10^shift with a fixed number of decimals, rounded once, half away from zero, from the exact
+// decimal expansion of the binary value: no intermediate cut to fewer digits and no rounded
+// product. A value that rounds to zero is written without a sign.
+std::string fest(long double x, int decimals, int shift = 0) {
   if (!std::isfinite(x)) throw FloatError("Ungültige Gleitkommaoperation");
-  std::string n = "0";  // the result times 10^decimals
-  if (x != 0) {
-    const Ziffern z = zerlege(std::fabs(x), 15);
-    const int behalten = z.exponent + decimals + 1;
-    const int anzahl = static_cast<int>(z.ziffern.size());
-    if (behalten >= anzahl) {
-      n = z.ziffern + std::string(static_cast<std::size_t>(behalten - anzahl), '0');
-    } else if (behalten >= 0) {
-      n = behalten > 0 ? z.ziffern.substr(0, static_cast<std::size_t>(behalten)) : "0";
-      if (z.ziffern[static_cast<std::size_t>(behalten)] >= '5') erhoehe(n);
-    }
+  // Every long double from 2^-137 on has at most 200 binary, and so decimal, fraction digits;
+  // smaller values have only zeros where they are rounded here.
+  constexpr int kBruchstellen = 200;
+  char buf[std::numeric_limits<long double>::max_exponent10 + kBruchstellen + 8];
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::fixed, kBruchstellen);
+  std::string ziffern(buf, r.ptr);
+  const std::size_t punkt_alt = ziffern.find('.');
+  ziffern.erase(punkt_alt, 1);
+  int punkt = static_cast<int>(punkt_alt) + shift;
+  if (punkt < 1) {
+    ziffern.insert(0, static_cast<std::size_t>(1 - punkt), '0');
+    punkt = 1;
   }
-  if (n.size() <= static_cast<std::size_t>(decimals))
-    n.insert(0, static_cast<std::size_t>(decimals) + 1 - n.size(), '0');
+  const auto behalten = static_cast<std::size_t>(punkt + decimals);
+  if (ziffern.size() <= behalten) ziffern.append(behalten + 1 - ziffern.size(), '0');
+  std::string n = ziffern.substr(0, behalten);  // the result times 10^decimals
+  if (ziffern[behalten] >= '5') erhoehe(n);
+  const std::size_t erste = std::min(n.find_first_not_of('0'), n.size() - static_cast<std::size_t>(decimals) - 1);
+  n.erase(0, erste);
   const bool null = n.find_first_not_of('0') == std::string::npos;
   std::string text = (x < 0 && !null) ? "-" : "";
   text += n.substr(0, n.size() - static_cast<std::size_t>(decimals));
@@ -128,14 +135,19 @@ QString Formatiere_Festkomma(long double x) {
 }
 
 QString Formatiere_Wert(long double x) {
-  std::string text = fest(x, std::fabs(x) > 1 ? 3 : 5);
-  if (x >= 1e6L) text = fest(x * 1e-6L, 3) + "E+6";
-  if (x >= 1e9L) text = fest(x * 1e-9L, 3) + "E+9";
-  if (x >= 1e12L) text = fest(x * 1e-12L, 3) + "E+12";
-  if (x <= 1e-3L) text = fest(x * 1e3L, 3) + "E-3";
-  if (x <= 1e-6L) text = fest(x * 1e6L, 3) + "E-6";
-  if (x <= 1e-9L) text = fest(x * 1e9L, 3) + "E-9";
-  if (x <= 1e-12L) text = fest(x * 1e12L, 3) + "E-12";
+  // The last step whose test holds decides the form; each step is rounded from x itself.
+  struct Stufe {
+    bool gilt;
+    int shift;
+    const char* suffix;
+  };
+  const Stufe stufen[] = {{x >= 1e6L, -6, "E+6"},   {x >= 1e9L, -9, "E+9"}, {x >= 1e12L, -12, "E+12"},
+                          {x <= 1e-3L, 3, "E-3"},   {x <= 1e-6L, 6, "E-6"}, {x <= 1e-9L, 9, "E-9"},
+                          {x <= 1e-12L, 12, "E-12"}};
+  const Stufe* form = nullptr;
+  for (const Stufe& s : stufen)
+    if (s.gilt) form = &s;
+  std::string text = form ? fest(x, 3, form->shift) + form->suffix : fest(x, std::fabs(x) > 1 ? 3 : 5);
   // Three zeros after the point go: before the exponent, or at the end of a plain number.
   const std::size_t punkt = text.find('.');
   const std::size_t e = text.find('E');

@@ -14,7 +14,7 @@ TThemendialog::TThemendialog(QWidget* parent, const QString& name, const QString
   platform::TFont font;
   font.Name = "MS Sans Serif";
   font.SetSize(8);
-  setFont(platform::resolve_font(font));
+  setFont(platform::widget_font(font));
   setFixedSize(client_w, client_h);
 }
 
@@ -24,7 +24,7 @@ QLabel* TThemendialog::Neues_Namenslabel(const QString& name, const QString& tex
   platform::TFont font;
   font.Name = "Arial";
   font.SetSize(10);
-  label->setFont(platform::resolve_font(font));
+  label->setFont(platform::widget_font(font));
   label->move(x, y);
   label->adjustSize();
   return label;

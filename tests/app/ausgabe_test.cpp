@@ -15,6 +15,7 @@
 #include "app/form1.h"
 #include "app_fixture.h"
 #include "platform/ini_file.h"
+#include "toolkit/layout.h"
 
 namespace {
 
@@ -164,7 +165,9 @@ TEST_F(AusgabeTest, WithoutTopicTheOutputIsThePlainBackground) {
 
 // ---- Printing ----
 
-TEST_F(AusgabeTest, PrintSizeSetsTheTargetRectangleOnAPage4800PixelsWide) {
+// The print size sets a box of w x 0.7 w; the picture keeps its proportions inside it: as wide as
+// the box, centred from top to bottom, so a circle stays round to a pixel.
+TEST_F(AusgabeTest, PrintSizeSetsTheBoxThePictureFitsInAlike) {
   const struct {
     int drucken;  // "1/4 Seite", "1/2 Seite", "Vollbild"
     int w, h;
@@ -178,20 +181,35 @@ TEST_F(AusgabeTest, PrintSizeSetsTheTargetRectangleOnAPage4800PixelsWide) {
     ASSERT_TRUE(form.Fuehre_Thema_aus(kKondensator));
     form.Zeichne_ausstehend();
     const int redraws = form.Redraw_Anzahl();
+    const int bild_h = 550 - form.StatusBarHeight();
 
     form.Zeichung1Click();
     ASSERT_EQ(services_.printer.pages.size(), 1u);
     const QImage& seite = services_.printer.pages[0];
     const QColor grau(0x80, 0x80, 0x80), weiss(Qt::white);
-    // The frame of the drawing marks the corners of the stretched picture.
-    EXPECT_EQ(seite.pixelColor(0, 0), grau);
-    EXPECT_EQ(seite.pixelColor(0, c.h - 1), grau);
-    EXPECT_EQ(seite.pixelColor(0, c.h), weiss);
-    EXPECT_EQ(seite.pixelColor(c.w - 1, 0), grau);
+    // The frame of the drawing marks the edges of the scaled picture.
+    int oben = 0, unten = c.h - 1;
+    while (oben < c.h && seite.pixelColor(0, oben) != grau) ++oben;
+    while (unten > 0 && seite.pixelColor(0, unten) != grau) --unten;
+    const int hoehe = unten - oben + 1;
+    EXPECT_NEAR(hoehe, c.w * bild_h / 782.0, 1.0);
+    EXPECT_NEAR(oben, (c.h - hoehe) / 2.0, 1.0);
+    EXPECT_EQ(seite.pixelColor(c.w - 1, oben), grau);
     if (c.w < seite.width()) {
-      EXPECT_EQ(seite.pixelColor(c.w, 0), weiss);
+      EXPECT_EQ(seite.pixelColor(c.w, oben), weiss);
     }
     EXPECT_TRUE(Nur_Grautoene(seite.copy(0, 0, c.w, c.h)));
+    // The phasor circle: as wide as it is high. Chords 20 pixels beside the axes and phasors.
+    const double s = c.w / 782.0;
+    const int mx = static_cast<int>((Layout.cx + 0.5) * s), my = oben + static_cast<int>((Layout.cy + 0.5) * s);
+    const int d = static_cast<int>(20 * s);
+    const auto Rand = [&](int dx, int dy) {
+      int n = static_cast<int>(Layout.r0 * 0.8 * s);
+      while (seite.pixelColor(mx - d * dy * dy + n * dx, my - d * dx * dx + n * dy) == weiss) ++n;
+      return n;
+    };
+    const int waagrecht = Rand(1, 0) + Rand(-1, 0), senkrecht = Rand(0, 1) + Rand(0, -1);
+    EXPECT_NEAR(waagrecht, senkrecht, 1);
     EXPECT_EQ(services_.printer.titles.back(), "Velumat");
 
     EXPECT_EQ(services_.cursor.depth, 0);
@@ -221,8 +239,9 @@ TEST_F(AusgabeTest, APrintDoesNotChangeTheSizeOfTheNextPrint) {
     form.Zeichung1Click();
     ASSERT_EQ(services_.printer.pages.size(), 2u);
     for (const QImage& seite : services_.printer.pages) {
-      EXPECT_EQ(seite.pixelColor(1199, 0), QColor(0x80, 0x80, 0x80));  // right edge of "1/4 Seite"
-      EXPECT_EQ(seite.pixelColor(1200, 0), QColor(Qt::white));
+      // Right edge of "1/4 Seite", halfway down the box of 1200 x 840.
+      EXPECT_EQ(seite.pixelColor(1199, 420), QColor(0x80, 0x80, 0x80));
+      EXPECT_EQ(seite.pixelColor(1200, 420), QColor(Qt::white));
     }
   }
 }

@@ -75,7 +75,8 @@ TEST_F(BefehleHilfeTest, OtherDialogsOpenTheHelpForTheirKey) {
   EXPECT_EQ(beobachter.erste_zeile, "Fouriersynthese");
 }
 
-TEST_F(BefehleHilfeTest, MissingHelpFileGivesTheErrorBox) {
+// One box that names the file and where it was looked for, not the input-error box.
+TEST_F(BefehleHilfeTest, MissingHelpFileSaysWhichFileAndWhere) {
   QTemporaryDir leer;
   const QString vorher = QDir::currentPath();
   QDir::setCurrent(leer.path());
@@ -88,6 +89,9 @@ TEST_F(BefehleHilfeTest, MissingHelpFileGivesTheErrorBox) {
   EXPECT_FALSE(beobachter.hilfetext_aktiv);
   ASSERT_EQ(services_.message_boxes.calls.size(), 1u);
   EXPECT_EQ(services_.message_boxes.calls[0].kind, platform::MessageBoxesDouble::Kind::Error);
+  const QString text = services_.message_boxes.calls[0].text;
+  EXPECT_TRUE(text.startsWith("Die Hilfedatei \"velumathlp.rtf\" wurde nicht gefunden.")) << text.toStdString();
+  EXPECT_TRUE(text.contains(leer.path())) << text.toStdString();
 }
 
 }  // namespace

@@ -3,7 +3,15 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+#include "app/kommandozeile.h"
 
 namespace {
 
@@ -28,6 +36,19 @@ Lauf velumat(const QStringList& args, const QString& folder) {
   p.waitForFinished(60000);
   return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError()),
           QString::fromLocal8Bit(p.readAllStandardOutput())};
+}
+
+// --topic runs its command once the window has its final size, also when the window manager
+// maximises it only a while after it was shown, so a dialog it opens sits at the final corner.
+TEST(Kommandozeile, TopicRunsOnceTheWindowHasItsFinalSize) {
+  QWidget fenster;
+  fenster.resize(782, 550);
+  fenster.show();
+  QSize gesehen;
+  Nach_fertiger_Fenstergroesse(fenster, [&] { gesehen = fenster.size(); });
+  QTimer::singleShot(120, &fenster, [&] { fenster.resize(1200, 900); });
+  QTRY_VERIFY_WITH_TIMEOUT(gesehen.isValid(), 5000);
+  EXPECT_EQ(gesehen, QSize(1200, 900));
 }
 
 TEST(Export, WritesTheDrawingWithoutADisplay) {
@@ -80,6 +101,43 @@ TEST(Export, TopicsListsTheMenuPaths) {
   ASSERT_EQ(r.status, 0);
   EXPECT_TRUE(r.out.split('\n').contains("Zeigerdiagramm/nur Kondensator"));
   EXPECT_FALSE(r.out.contains("Datei/"));
+}
+
+// Columns of the voltage graph of the L-C circuit in whose neighbourhood the upper dotted
+// envelope has a gap: the topmost capacitor-coloured pixel of the column lies lower than in
+// both neighbouring columns.
+int Luecken_der_Huellkurve(const QImage& bild) {
+  const QImage b = bild.convertToFormat(QImage::Format_RGB32);
+  const auto Kondensatorfarbe = [&](int x, int y) {
+    const QColor c = b.pixelColor(x, y);
+    return c.blue() - std::max(c.red(), c.green()) > 60;
+  };
+  const int oben = b.height() / 2 + 10, unten = b.height() - 30;
+  std::vector<int> erste;
+  for (int x = b.width() / 4; x < b.width() / 2 - 20; ++x) {
+    int y = oben;
+    while (y < unten && !Kondensatorfarbe(x, y)) ++y;
+    erste.push_back(y);
+  }
+  int luecken = 0;
+  for (std::size_t i = 1; i + 1 < erste.size(); ++i) luecken += erste[i] > std::min(erste[i - 1], erste[i + 1]) + 2;
+  return luecken;
+}
+
+// Dotted curves stay dotted in vector files: an independent SVG renderer shows the gaps of
+// the L-C circuit's envelopes as the window does, and the file stays small.
+TEST(Export, VectorFilesKeepDottedCurvesDotted) {
+  const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
+  if (rsvg.isEmpty()) GTEST_SKIP() << "rsvg-convert is not installed";
+  QTemporaryDir dir;
+  const QString thema = "Diagramme/L-C-Schwingkreis";
+  ASSERT_EQ(velumat({"--export", dir.filePath("lc.png"), "--topic", thema}, dir.path()).status, 0);
+  ASSERT_EQ(velumat({"--export", dir.filePath("lc.svg"), "--topic", thema}, dir.path()).status, 0);
+  ASSERT_EQ(QProcess::execute(rsvg, {dir.filePath("lc.svg"), "-b", "white", "-o", dir.filePath("svg.png")}), 0);
+  const int im_fenster = Luecken_der_Huellkurve(QImage(dir.filePath("lc.png")));
+  ASSERT_GT(im_fenster, 20);
+  EXPECT_GT(Luecken_der_Huellkurve(QImage(dir.filePath("svg.png"))), im_fenster / 2);
+  EXPECT_LT(QFileInfo(dir.filePath("lc.svg")).size(), 60000);
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "app/einstellungen_dlg.h"
 #include "app/form1.h"
 #include "app_fixture.h"
 #include "help/help_sections.h"
+#include "phasors/drehstrom_dlg.h"
+#include "platform/fonts.h"
 #include "platform/ini_file.h"
 #include "platform/radiogroup.h"
 
@@ -17,6 +21,25 @@ void write_file(const QString& path, const QByteArray& content) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(content);
+}
+
+// Dialogs, menus and the status bar draw their text antialiased and kerned, so digits do not
+// fuse and letters do not fall apart; only drawings keep the pixel-exact rendering.
+TEST_F(SettingsTest, WidgetTextIsRenderedNormallyCanvasTextPixelExact) {
+  const auto normal = [](const QFont& f) { return f.kerning() && !(f.styleStrategy() & QFont::NoAntialias); };
+  TForm1 form;
+  TEinstellungenDlg einstellungen(&form);
+  TDrehstromDlg zeiger(&form);
+  std::vector<QWidget*> widgets{form.menuBar(), form.findChild<QLabel*>("Panel0"), &einstellungen, &zeiger};
+  for (QWidget* dlg : {static_cast<QWidget*>(&einstellungen), static_cast<QWidget*>(&zeiger)})
+    for (QWidget* w : dlg->findChildren<QWidget*>()) widgets.push_back(w);
+  for (QWidget* w : widgets) {
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(normal(w->font())) << w->objectName().toStdString();
+  }
+  platform::TFont arial;
+  arial.Name = "Arial";
+  EXPECT_FALSE(normal(platform::resolve_font(arial)));
 }
 
 TEST_F(SettingsTest, FirstStartWithoutFileIsWhiteWithBlackTextAndBlueSupply) {

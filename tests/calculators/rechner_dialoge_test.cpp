@@ -31,6 +31,14 @@ platform::Recorder Zeichne(Blattmodus blatt) {
   return rec;
 }
 
+// Gives w the keyboard focus in its active window.
+void Fokussiere(QWidget* w) {
+  w->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w->window()));
+  w->setFocus();
+  ASSERT_TRUE(w->hasFocus());
+}
+
 // ---- Resistor ----
 
 struct Widerstandsfall {
@@ -297,6 +305,13 @@ TEST_F(RechnerTest, ReturnPressesTheBerechneOfTheFieldsOwnGroup) {
   QTest::keyClick(d.Edit3, Qt::Key_Return);  // the capacitor group, all "?"
   EXPECT_TRUE(Nur_Fehlermeldung());
   EXPECT_TRUE(Zeichenmodus.Blatt_Spule);
+
+  // Enter on the focused button of a group presses that button.
+  Zeichenmodus = TZeichenmodus{};
+  Fokussiere(d.Button2);
+  QTest::keyClick(d.Button2, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_TRUE(Zeichenmodus.Blatt_Spule);
+  EXPECT_TRUE(Nur_Fehlermeldung());
 }
 
 TEST_F(RechnerTest, ReturnInTheResistorDialogPressesItsDefaultButtonOnce) {
@@ -306,6 +321,12 @@ TEST_F(RechnerTest, ReturnInTheResistorDialogPressesItsDefaultButtonOnce) {
   Tippe(d.Edit2, "2");
   QTest::keyClick(d.Edit2, Qt::Key_Return);
   EXPECT_EQ(d.Edit3->text(), "5");
+  EXPECT_EQ(fenster.invalidiert, 1);
+
+  // Return on the focused "Abbrechen" presses that button, not the default "berechne".
+  Fokussiere(d.CancelBtn);
+  QTest::keyClick(d.CancelBtn, Qt::Key_Return);
+  EXPECT_FALSE(d.isVisible());
   EXPECT_EQ(fenster.invalidiert, 1);
 }
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "calculators/parallel_solvers.h"
+#include "calculators/single_solvers.h"
 #include "common/tolerance.h"
 #include "solver_test_support.h"
 
@@ -110,5 +112,36 @@ TEST_P(SeriesNothingGiven, OneMessage) {
 INSTANTIATE_TEST_SUITE_P(AllSeries, SeriesNothingGiven,
                          ::testing::Values(Berechne_RC_Reihe, Berechne_RL_Reihe, Berechne_RCL_Reihe_mit_R,
                                            Berechne_RCL_Reihe_ohne_R));
+
+// C f near 1e38 or L f near 1e-40: the reactance underflows the stored form to 0. That step
+// fails with the calculator's message instead of writing "0E-12" for the sheet to divide by.
+struct Unterlauf {
+  Loeser loeser;
+  Kreiswerte w;
+  Groesse X;
+};
+
+class ReactanceUnderflow : public ::testing::TestWithParam<Unterlauf> {};
+
+TEST_P(ReactanceUnderflow, FailsTheStep) {
+  const Rechnung r = Rechne(GetParam().loeser, GetParam().w);
+  EXPECT_FALSE(r.erfolgreich);
+  EXPECT_FALSE(r.meldungen.empty());
+  EXPECT_FALSE(r.Geschrieben(GetParam().X));
+  for (Groesse g : r.geschrieben) EXPECT_NE(r.w[g], 0) << Name(g);
+}
+
+const Kreiswerte grosses_C{.R = 1, .C = 1e30L, .f = 1e8L, .Ueff = 1};
+const Kreiswerte kleines_L{.R = 1, .L = 1e-30L, .f = 1e-10L, .Ueff = 1};
+
+INSTANTIATE_TEST_SUITE_P(
+    AllGroups, ReactanceUnderflow,
+    ::testing::Values(
+        Unterlauf{Berechne_Kondensator, grosses_C, Groesse::Xc}, Unterlauf{Berechne_Spule, kleines_L, Groesse::XL},
+        Unterlauf{Berechne_Kondensator, Kreiswerte{.C = 1, .Ueff = 1e-30L, .Ieff = 1e10L}, Groesse::Xc},
+        Unterlauf{Berechne_RC_Reihe, grosses_C, Groesse::Xc}, Unterlauf{Berechne_RL_Reihe, kleines_L, Groesse::XL},
+        Unterlauf{Berechne_RCL_Reihe_mit_R, Kreiswerte{.R = 1, .C = 1e30L, .L = 1, .f = 1e8L, .Ueff = 1}, Groesse::Xc},
+        Unterlauf{Berechne_RC_parallel, grosses_C, Groesse::Xc},
+        Unterlauf{Berechne_RL_parallel, kleines_L, Groesse::XL}));
 
 }  // namespace

@@ -51,6 +51,30 @@ TEST(HelpFile, EveryKeyOfBothTablesFindsItsOwnSection) {
   }
 }
 
+// The help uses the sign the drawings and sheets show: phi of the supply voltage against the
+// current, positive when the voltage lags (R-C: "Phi= 72.559 Grad"), negative when it leads.
+TEST(HelpFile, WorkedAnglesHaveTheSignOfTheDrawings) {
+  const struct {
+    const char16_t* key;
+    const char16_t* steht;
+    const char16_t* nicht;
+  } faelle[] = {{u"_Kondensator", u"φ = +90°", u"φ = −90°"},
+                {u"_Spule", u"φ = −90°", u"φ = +90°"},
+                {u"Widerstand_Kondensator", u"= 72,56°", u"−72,56°"},
+                {u"Widerstand_Spule", u"= −57,52°", u"= 57,52°"},
+                {u"Kondensator_Spule", u"kapazitiv, φ = +90°", u"kapazitiv, φ = −90°"},
+                {u"Widerstand_Kondensator_Spule", u"= 84,07°", u"−84,07°"},
+                {u"Widerstand_Spule_parallel", u"= −32,48°", u"= 32,48°"},
+                {u"Widerstand_Kondensator_Spule_parallel", u"= −83,51°", u"= 83,51°"}};
+  for (const auto& f : faelle) {
+    const Abschnitt a = Lade_Abschnitt(VELUMAT_HILFEDATEI, QString::fromUtf16(f.key));
+    ASSERT_TRUE(a.text.has_value());
+    const QString text = Klartext(*a.text);
+    EXPECT_TRUE(text.contains(QString::fromUtf16(f.steht))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf16(f.nicht))) << text.toStdString();
+  }
+}
+
 TEST(HelpFile, SectionsKeepTheirFormatting) {
   const Abschnitt a = Lade_Abschnitt(VELUMAT_HILFEDATEI, u"_Kondensator");
   ASSERT_TRUE(a.text);

@@ -58,13 +58,14 @@ class RechenhilfeTest : public ::testing::Test {
     for (int i = 0; i < index && *it; ++i) ++it;
     return *it;
   }
-  // Presses the left button on a tree entry as the user would.
-  static void Klicke_Knoten(TRechenhilfeDlg& dlg, int index) {
+  // Presses the left button on a tree entry's text as the user would, or dx pixels from the
+  // left of its row.
+  static void Klicke_Knoten(TRechenhilfeDlg& dlg, int index, int dx = 4) {
     dlg.PageControl1->setCurrentWidget(dlg.TabSheet2);
     dlg.TreeView1->expandAll();
     const QRect r = dlg.TreeView1->visualItemRect(Knoten(dlg, index));
     ASSERT_TRUE(r.isValid()) << index;
-    QTest::mouseClick(dlg.TreeView1->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseClick(dlg.TreeView1->viewport(), Qt::LeftButton, {}, QPoint(r.left() + dx, r.center().y()));
   }
 
   platform::ScopedTestServices services_;
@@ -282,17 +283,20 @@ TEST_F(RechenhilfeTest, LongTextsGoOnSeveralPages) {
   EXPECT_TRUE(Hat_Text(seite));
 }
 
+// A missing or unreadable file gives one box naming it, never the input-error box.
 TEST_F(RechenhilfeTest, MissingOrBrokenHelpFileReportsAndShowsNothing) {
   QTemporaryDir ordner;
   const QString fehlt = QDir(ordner.path()).filePath("velumathlp.rtf");
+  const auto& boxen = services_.message_boxes.calls;
   {
     Zeichenmodus.nur_Kondensator = true;
     auto dlg = Zeige_Dialog(fehlt);
-    ASSERT_EQ(fehler.size(), 1u);
-    EXPECT_NE(fehler[0].find("velumathlp.rtf"), std::string::npos);
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_TRUE(boxen[0].text.contains(fehlt)) << boxen[0].text.toStdString();
     EXPECT_FALSE(Hilfetext_aktiv(*dlg));
     EXPECT_EQ(Text(*dlg), kAnfangstext);
-    EXPECT_THROW(dlg->Zeige_eintrag(1), std::runtime_error);
+    dlg->Zeige_eintrag(1);
+    EXPECT_EQ(boxen.size(), 2u);
     EXPECT_EQ(Text(*dlg), kAnfangstext);
   }
   {
@@ -302,9 +306,12 @@ TEST_F(RechenhilfeTest, MissingOrBrokenHelpFileReportsAndShowsNothing) {
     datei.close();
     TRechenhilfeDlg dlg;
     dlg.Setze_Hilfedatei(fehlt);
-    EXPECT_THROW(dlg.Zeige_eintrag(1), std::runtime_error);
+    dlg.Zeige_eintrag(1);
+    ASSERT_EQ(boxen.size(), 3u);
+    EXPECT_TRUE(boxen[2].text.contains(fehlt)) << boxen[2].text.toStdString();
     EXPECT_EQ(Text(dlg), kAnfangstext);
   }
+  EXPECT_TRUE(fehler.empty());
   {
     // A readable file without the key's markers leaves " Hilfetext " empty.
     QFile datei(fehlt);
@@ -319,6 +326,28 @@ TEST_F(RechenhilfeTest, MissingOrBrokenHelpFileReportsAndShowsNothing) {
     EXPECT_TRUE(Hilfetext_aktiv(dlg));
     EXPECT_EQ(Text(dlg), QString());
   }
+}
+
+// A press counts only on an entry's text: the expand arrow and the rest of the row open
+// nothing. Return and Space on the current entry open it as a click does.
+TEST_F(RechenhilfeTest, OnlyTheEntryTextOpensAndKeysOpenTheCurrentEntry) {
+  auto dlg = Zeige_Dialog();
+  Klicke_Knoten(*dlg, 1);
+  ASSERT_EQ(Erste_Zeile(*dlg), "Kondensator im Wechselstromkreis");
+  Klicke_Knoten(*dlg, 3, -12);  // the arrow of "Reihenschaltungen"
+  EXPECT_FALSE(Hilfetext_aktiv(*dlg));
+  Klicke_Knoten(*dlg, 0, 200);  // right of "Widerstand"
+  EXPECT_FALSE(Hilfetext_aktiv(*dlg));
+  EXPECT_EQ(Erste_Zeile(*dlg), "Kondensator im Wechselstromkreis");
+
+  for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Space}) {
+    dlg->PageControl1->setCurrentWidget(dlg->TabSheet2);
+    dlg->TreeView1->setCurrentItem(Knoten(*dlg, taste == Qt::Key_Return ? 2 : 0));
+    QTest::keyClick(dlg->TreeView1, taste);
+    EXPECT_TRUE(Hilfetext_aktiv(*dlg)) << taste;
+    EXPECT_NE(Erste_Zeile(*dlg), "Kondensator im Wechselstromkreis") << taste;
+  }
+  EXPECT_TRUE(fehler.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "phasor_fixture.h"
+#include "phasors/drehstrom.h"
 #include "phasors/einzelzeiger.h"
 #include "phasors/reihen_berechnung.h"
 #include "phasors/reihenzeiger.h"
@@ -14,8 +15,16 @@ namespace {
 using platform::RecordedOp;
 using ZeichnungTest = PhasorTest;
 
-// Layout of the fixture: centre (102, 175), r0 100, time axis from 207 to 780, text at 587.
-constexpr int cx = 102, cy = 175, x0 = 207, text_x = 587;
+// Layout of the fixture: centre (102, 175), r0 100, time axis from 207 to 780.
+constexpr int cx = 102, cy = 175, x0 = 207;
+
+// x of the text block: that of its first line, at the top. The block's own placement is tested
+// at the normal window size below.
+int Spalte(const platform::Recorder& rec) {
+  for (const auto& op : rec.texts())
+    if (op.args[1] == 0 && op.args[0] > x0) return op.args[0];
+  return -1;
+}
 
 QList<int> Linie(int x1, int y1, int x2, int y2) { return {x1, y1, x2, y2}; }
 
@@ -79,11 +88,11 @@ TEST_F(ZeichnungTest, ResistorAtStartValues) {
   EXPECT_TRUE(TextAt(rec, "Ur", x0 - 15, cy - 99 - 10, Farben.Impedanz));
   EXPECT_TRUE(TextAt(rec, "Ir", x0 + 3, cy - 99 - 10, Farben.Widerstandsstrom));
 
-  EXPECT_TRUE(TextAt(rec, "Strom und Spannung", text_x, 0, Farben.Text));
-  EXPECT_TRUE(TextAt(rec, "am ohmschen Widerstand", text_x, Zeile(rec, 1), Farben.Text));
-  EXPECT_TRUE(TextAt(rec, "Ur = 10 V", text_x, Zeile(rec, 2), Farben.Impedanz));
-  EXPECT_TRUE(TextAt(rec, "R  = 5 Ohm", text_x, Zeile(rec, 3), Farben.Impedanz));
-  EXPECT_TRUE(TextAt(rec, "Ir = 2 A", text_x, Zeile(rec, 4), Farben.Widerstandsstrom));
+  EXPECT_TRUE(TextAt(rec, "Strom und Spannung", Spalte(rec), 0, Farben.Text));
+  EXPECT_TRUE(TextAt(rec, "am ohmschen Widerstand", Spalte(rec), Zeile(rec, 1), Farben.Text));
+  EXPECT_TRUE(TextAt(rec, "Ur = 10 V", Spalte(rec), Zeile(rec, 2), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "R  = 5 Ohm", Spalte(rec), Zeile(rec, 3), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "Ir = 2 A", Spalte(rec), Zeile(rec, 4), Farben.Widerstandsstrom));
 
   // voltage and current in phase: both curves start on the axis and swing to their lengths
   const auto u = Kurve(rec, Farben.Impedanz);
@@ -102,7 +111,7 @@ TEST_F(ZeichnungTest, ResistorAtItsLowerBoundLeavesTheCircle) {
   EXPECT_EQ(Stromzeiger_R(), 149);  // about 1.5 (r0 - 1)
   Zeichne(Zeichne_R_Zeiger);
   EXPECT_EQ(Endzeiger()[1].args, Linie(cx, cy, cx + 149, cy));
-  EXPECT_TRUE(TextAt(rec, "R  = 0.500 Ohm", text_x, Zeile(rec, 3), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "R  = 0.500 Ohm", Spalte(rec), Zeile(rec, 3), Farben.Impedanz));
 }
 
 TEST_F(ZeichnungTest, CapacitorCurrentLeadsByAQuarterTurn) {
@@ -125,7 +134,7 @@ TEST_F(ZeichnungTest, CapacitorCurrentLeadsByAQuarterTurn) {
                              "f  = 500 Hz",        "Phi= 90 Grad"};
   for (int n = 0; n < lines.size(); ++n) {
     const QColor colour = n < 2 ? Farben.Text : n == 2 ? Farben.Impedanz : Farben.Kondensator;
-    EXPECT_TRUE(TextAt(rec, lines[n], text_x, Zeile(rec, n), colour)) << "line " << n;
+    EXPECT_TRUE(TextAt(rec, lines[n], Spalte(rec), Zeile(rec, n), colour)) << "line " << n;
   }
 }
 
@@ -139,8 +148,8 @@ TEST_F(ZeichnungTest, CoilCurrentLagsWithItsLabelMovedRight) {
   EXPECT_EQ(bold[1].penColor, Farben.Spule);
   EXPECT_TRUE(TextAt(rec, "Il", cx + 2, cy + 10, Farben.Spule));
   EXPECT_TRUE(TextAt(rec, "Ul", x0 + 3, cy - 100 - 10, Farben.Impedanz));
-  EXPECT_TRUE(TextAt(rec, "Xl = 1.571 V/A", text_x, Zeile(rec, 3), Farben.Spule));
-  EXPECT_TRUE(TextAt(rec, "L  = 5 mH", text_x, Zeile(rec, 5), Farben.Spule));
+  EXPECT_TRUE(TextAt(rec, "Xl = 1.571 V/A", Spalte(rec), Zeile(rec, 3), Farben.Spule));
+  EXPECT_TRUE(TextAt(rec, "L  = 5 mH", Spalte(rec), Zeile(rec, 5), Farben.Spule));
   EXPECT_EQ(Kurve(rec, Farben.Spule).front().args.mid(0, 2), (QList<int>{x0, cy + 10}));
 }
 
@@ -176,7 +185,7 @@ TEST_F(ZeichnungTest, ResistorAndCapacitor) {
   for (const auto& [n, text] : lines) {
     const RecordedOp* op = rec.findText(text);
     ASSERT_NE(op, nullptr) << text.toStdString() << "\n" << rec.allText().toStdString();
-    EXPECT_EQ(op->args, (QList<int>{text_x, Zeile(rec, n)})) << text.toStdString();
+    EXPECT_EQ(op->args, (QList<int>{Spalte(rec), Zeile(rec, n)})) << text.toStdString();
   }
 }
 
@@ -192,9 +201,9 @@ TEST_F(ZeichnungTest, ResistorAndCoilShowANegativeAngle) {
   EXPECT_TRUE(TextAt(rec, "UL", cx, cy - 61, Farben.Spule));
   EXPECT_TRUE(TextAt(rec, "Ul", x0 + 3, cy - 110, Farben.Spule));
   EXPECT_TRUE(TextAt(rec, "Ur", x0 + 3, cy - 123, Farben.Widerstand));
-  EXPECT_TRUE(TextAt(rec, "Phi = -38.146 Grad", text_x, Zeile(rec, 12), Farben.Impedanz));
-  EXPECT_TRUE(TextAt(rec, "Xl  = 157.080 V/A", text_x, Zeile(rec, 7), Farben.Spule));
-  EXPECT_TRUE(TextAt(rec, "L   = 500 mH", text_x, Zeile(rec, 4), Farben.Spule));
+  EXPECT_TRUE(TextAt(rec, "Phi = -38.146 Grad", Spalte(rec), Zeile(rec, 12), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "Xl  = 157.080 V/A", Spalte(rec), Zeile(rec, 7), Farben.Spule));
+  EXPECT_TRUE(TextAt(rec, "L   = 500 mH", Spalte(rec), Zeile(rec, 4), Farben.Spule));
 }
 
 TEST_F(ZeichnungTest, CapacitorAndCoilScaleToTheLargerPartialVoltage) {
@@ -214,11 +223,11 @@ TEST_F(ZeichnungTest, CapacitorAndCoilScaleToTheLargerPartialVoltage) {
   EXPECT_TRUE(TextAt(rec, "Ur", x0 - 15, cy - 110, Farben.Widerstand));
   EXPECT_TRUE(TextAt(rec, "Uc", x0 - 15, cy - 123, Farben.Kondensator));
   EXPECT_TRUE(TextAt(rec, "Ug", x0 + 3, cy - 123, Farben.Impedanz));
-  EXPECT_TRUE(TextAt(rec, "Uc  = 18.857 V", text_x, Zeile(rec, 6), Farben.Kondensator));
-  EXPECT_TRUE(TextAt(rec, "Ul = 9.305 V", text_x, Zeile(rec, 11), Farben.Spule));
-  EXPECT_TRUE(TextAt(rec, "fres  = 71.176 Hz", text_x, Zeile(rec, 14), Farben.Impedanz));
-  EXPECT_TRUE(TextAt(rec, "RSpule = 1 Ohm", text_x, Zeile(rec, 15), Farben.Widerstand));
-  EXPECT_TRUE(TextAt(rec, "Z  = 3.376 Ohm", text_x, Zeile(rec, 16), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "Uc  = 18.857 V", Spalte(rec), Zeile(rec, 6), Farben.Kondensator));
+  EXPECT_TRUE(TextAt(rec, "Ul = 9.305 V", Spalte(rec), Zeile(rec, 11), Farben.Spule));
+  EXPECT_TRUE(TextAt(rec, "fres  = 71.176 Hz", Spalte(rec), Zeile(rec, 14), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "RSpule = 1 Ohm", Spalte(rec), Zeile(rec, 15), Farben.Widerstand));
+  EXPECT_TRUE(TextAt(rec, "Z  = 3.376 Ohm", Spalte(rec), Zeile(rec, 16), Farben.Impedanz));
 }
 
 TEST_F(ZeichnungTest, CapacitorAndCoilRecalculateBeforeTheirText) {
@@ -235,9 +244,9 @@ TEST_F(ZeichnungTest, ResistorCapacitorAndCoil) {
   Zeichne(Zeichne_RCL_Zeiger);
   EXPECT_EQ(Endzeiger().size(), 4u);
   EXPECT_TRUE(TextAt(rec, "Uc", x0 - 15, cy - 123, Farben.Kondensator));
-  EXPECT_TRUE(TextAt(rec, "Spule, Kondensator und", text_x, 0, Farben.Text));
-  EXPECT_TRUE(TextAt(rec, "Ur  = 7.785 V", text_x, Zeile(rec, 8), Farben.Widerstand));
-  EXPECT_TRUE(TextAt(rec, "Phi = 38.874 Grad", text_x, Zeile(rec, 16), Farben.Impedanz));
+  EXPECT_TRUE(TextAt(rec, "Spule, Kondensator und", Spalte(rec), 0, Farben.Text));
+  EXPECT_TRUE(TextAt(rec, "Ur  = 7.785 V", Spalte(rec), Zeile(rec, 8), Farben.Widerstand));
+  EXPECT_TRUE(TextAt(rec, "Phi = 38.874 Grad", Spalte(rec), Zeile(rec, 16), Farben.Impedanz));
 
   // at resonance Ug lies on UR, both a full radius long
   Schaltung.L = 1 / (std::pow(2 * 3.141592653589793238L * 50, 2) * Schaltung.C);
@@ -248,6 +257,53 @@ TEST_F(ZeichnungTest, ResistorCapacitorAndCoil) {
   EXPECT_EQ(bold[0].args, Linie(cx, cy, cx + 100, cy));
   EXPECT_EQ(bold[3].args[3], cy);
   EXPECT_NEAR(bold[3].args[2], cx + 100, 1);  // UR, truncated from a rounded 10 V
+}
+
+// The window's font at the normal window size, 782 x 550: every line of a text block ends inside
+// the frame, the block keeps one column right of the curves' start, and curves crossing its rows
+// stay visible beside the texts.
+TEST_F(ZeichnungTest, TextBlocksFitTheNormalWindowAndLeaveTheCurvesBeside) {
+  Bereite_Fenster_vor(782, 550, 20);
+  image = QImage(782, 530, QImage::Format_RGB32);
+  const struct {
+    void (*startwerte)();
+    void (*zeichnung)(Canvas&);
+    bool kurven_neben_text;
+  } themen[] = {{Startwerte_nur_Widerstand, Zeichne_R_Zeiger, false},
+                {Startwerte_nur_Kondensator, Zeichne_C_Zeiger, false},
+                {Startwerte_nur_Spule, Zeichne_L_Zeiger, false},
+                {Startwerte_Widerstand_und_Kondensator, Zeichne_RC_Zeiger, false},
+                {Startwerte_Widerstand_und_Spule, Zeichne_RL_Zeiger, true},
+                {Startwerte_Kondensator_und_Spule, Zeichne_CL_Zeiger, true},
+                {Startwerte_Widerstand_Kondensator_und_Spule, Zeichne_RCL_Zeiger, true},
+                {Setze_Drehstrom_Startwerte, Zeichne_Drehstrom, false}};
+  for (const auto& thema : themen) {
+    thema.startwerte();
+    image.fill(Farben.Hintergrund);
+    rec.clear();
+    Canvas canvas(&image);
+    canvas.SetRecorder(&rec);
+    canvas.Font.Name = "Arial";
+    canvas.Font.SetHeight(13);
+    canvas.Font.Bold = true;
+    thema.zeichnung(canvas);
+    std::vector<RecordedOp> block;
+    for (const auto& op : rec.texts())
+      if (op.args[0] > Layout.x0 + 10) block.push_back(op);
+    ASSERT_GE(block.size(), 5u);
+    const int h = canvas.TextHeight("M");
+    int beiseite = 0;  // curve pixels right of the texts, in the rows of the block
+    for (const auto& op : block) {
+      const int ende = op.args[0] + canvas.TextWidth(op.text);
+      EXPECT_EQ(op.args[0], block[0].args[0]) << op.text.toStdString();
+      EXPECT_LE(ende, Layout.W - 2) << op.text.toStdString();
+      for (int y = op.args[1]; y < op.args[1] + h; ++y)
+        for (int x = ende + 2; x < Layout.x1; ++x) beiseite += image.pixelColor(x, y) != Farben.Hintergrund;
+    }
+    if (thema.kurven_neben_text) {
+      EXPECT_GT(beiseite, 0) << block[0].text.toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "common/scrollbar_teil.h"
+#include "platform/trackbar.h"
 
 namespace platform {
 namespace {
@@ -126,16 +127,40 @@ TEST_F(ScrollBarTest, ThrowingHandlerDoesNotEscapeAndPositionStillMoves) {
   EXPECT_EQ(bar.Position(), 51);
 }
 
-TEST_F(ScrollBarTest, KeysGiveLineAndEdgeCodes) {
+// Home and End act as a drag of the thumb to that end and its release: the dialogs follow those.
+TEST_F(ScrollBarTest, KeysGiveLineCodesAndHomeAndEndADragToTheEnd) {
   bar.setFocus();
   QTest::keyClick(&bar, Qt::Key_Right);
   QTest::keyClick(&bar, Qt::Key_Home);
+  QTest::keyClick(&bar, Qt::Key_End);
   EXPECT_EQ(log, (std::vector<Event>{{Code::scLineDown, 51},
                                      Changed(51),
                                      {Code::scEndScroll, 51},
-                                     {Code::scTop, 0},
+                                     {Code::scTrack, 0},
                                      Changed(0),
-                                     {Code::scEndScroll, 0}}));
+                                     {Code::scPosition, 0},
+                                     {Code::scEndScroll, 0},
+                                     {Code::scTrack, 100},
+                                     Changed(100),
+                                     {Code::scPosition, 100},
+                                     {Code::scEndScroll, 100}}));
+}
+
+// Scroll and track bars show whether they have the keyboard focus.
+TEST_F(ScrollBarTest, BarsShowAFocusFrame) {
+  TrackBar track;
+  track.setGeometry(0, 40, 30, 150);
+  track.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&track));
+  for (QWidget* w : {static_cast<QWidget*>(&bar), static_cast<QWidget*>(&track)}) {
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->setFocus();
+    ASSERT_TRUE(w->hasFocus());
+    const QImage mit = w->grab().toImage();
+    w->clearFocus();
+    EXPECT_NE(w->grab().toImage(), mit) << w->metaObject()->className();
+  }
 }
 
 TEST_F(ScrollBarTest, WheelGivesLineCodesAndEndScroll) {

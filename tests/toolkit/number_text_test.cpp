@@ -37,10 +37,11 @@ TEST(FormatiereFestkomma, SmallValuesKeepTheirDecimals) {
   EXPECT_EQ(S(Formatiere_Festkomma(-0.0004L)), "0.000");
 }
 
-TEST(FormatiereFestkomma, RoundsHalfAwayFromZeroOnTheDecimalValue) {
+TEST(FormatiereFestkomma, RoundsTheBinaryValueHalfAwayFromZero) {
   EXPECT_EQ(S(Formatiere_Festkomma(2.0005L)), "2.001");
   EXPECT_EQ(S(Formatiere_Festkomma(-2.0005L)), "-2.001");
-  EXPECT_EQ(S(Formatiere_Festkomma(0.0005L)), "0.001");
+  EXPECT_EQ(S(Formatiere_Festkomma(0.0005L)), "0.000");  // lies a little below 0.0005
+  EXPECT_EQ(S(Formatiere_Festkomma(-0.0625L)), "-0.063");
   EXPECT_EQ(S(Formatiere_Festkomma(999.9996L)), "1000");
   EXPECT_EQ(S(Formatiere_Festkomma(9.9995L)), "10");
   EXPECT_EQ(S(Formatiere_Festkomma(real48(0.1L))), "0.100");
@@ -86,6 +87,46 @@ TEST(FormatiereWert, ZeroAndNegativeValuesEndInPico) {
   EXPECT_EQ(S(Formatiere_Wert(0)), "0E-12");
   EXPECT_EQ(S(Formatiere_Wert(-1e-12L)), "-1E-12");
   EXPECT_EQ(S(Formatiere_Wert(-0.5L)), "-500000000000E-12");
+}
+
+// Expected texts from an exact decimal expansion of each double, rounded once half away from zero
+// (computed outside the program): long texts keep every digit, last digits are right.
+TEST(NumberText, RoundsTheExactBinaryValueOnce) {
+  struct Fall {
+    double x;
+    const char* festkomma;
+    const char* wert;
+  };
+  static constexpr Fall kFaelle[] = {
+      {76114442575.69348, "76114442575.693", "76.114E+9"},
+      {-0.04098464944416946, "-0.041", "-40984649444.169E-12"},
+      {-73747821813.20378, "-73747821813.204", "-73747821813203781127929.688E-12"},
+      {0.0625, "0.063", "0.06250"},
+      {-2.5, "-2.500", "-2500000000000E-12"},
+      {1.0005, "1", "1"},
+      {12.3125, "12.313", "12.313"},
+      {2.0005, "2.001", "2.001"},
+      {0.0001220703125, "0.000", "0.122E-3"},
+      {1.9614568393149014e-13, "0.000", "0.196E-12"},
+      {-9.463171506095061e-11, "0.000", "-94.632E-12"},
+      {3.440037039042909e-09, "0.000", "0.003E-6"},
+      {-6.926050164160681e-07, "0.000", "-692605.016E-12"},
+      {3.726891764995196e-05, "0.000", "0.037E-3"},
+      {-0.007997649291011011, "-0.008", "-7997649291.011E-12"},
+      {0.20655961287889468, "0.207", "0.20656"},
+      {-42.22294116546639, "-42.223", "-42222941165466.388E-12"},
+      {3343.620987579457, "3343.621", "3343.621"},
+      {-234733.2004081118, "-234733.200", "-234733200408111792.058E-12"},
+      {59619940.518505014, "59619940.519", "59.620E+6"},
+      {-6865284626.405172, "-6865284626.405", "-6865284626405172348022.461E-12"},
+      {210723711068.49622, "210723711068.496", "210.724E+9"},
+      {-28397952816390.367, "-28397952816390.367", "-28397952816390367187500000E-12"},
+      {9801995802200720.0, "9801995802200720", "9801.996E+12"},
+  };
+  for (const Fall& f : kFaelle) {
+    EXPECT_EQ(S(Formatiere_Festkomma(f.x)), f.festkomma) << f.x;
+    EXPECT_EQ(S(Formatiere_Wert(f.x)), f.wert) << f.x;
+  }
 }
 
 TEST(SetzeVorsatz, ReplacesSuffixByPrefix) {
