@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
   }
   if (!k.export_datei.isEmpty()) return Fuehre_Export_aus(form, k);
 
+  if (k.zoom) form.Setze_Zoom(*k.zoom, false);
   form.show();
   if (!k.thema.isEmpty()) {
     QTimer::singleShot(0, &form, [&form, &k] { Starte_Thema(form, k.thema); });
