@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/form1.h"
+#include "app/kommandozeile.h"
 #include "app_fixture.h"
 #include "platform/ini_file.h"
 
@@ -99,6 +100,20 @@ TEST_F(PraesentationTest, ZoomSurvivesARestartInAKeyOfItsOwn) {
   ASSERT_TRUE(kaputt.UpdateFile());
   TForm1 form;
   EXPECT_EQ(form.Zoom(), 100);
+}
+
+TEST_F(PraesentationTest, ExportZoomKeepsThePixelSizeAndIsNotStored) {
+  EXPECT_FALSE(Lies_Kommandozeile({"velumat", "--zoom", "99"}).fehler.isEmpty());
+  EXPECT_FALSE(Lies_Kommandozeile({"velumat", "--zoom", "zwei"}).fehler.isEmpty());
+  const QString datei = dir_.filePath("z.png");
+  const TKommandozeile k = Lies_Kommandozeile(
+      {"velumat", "--export", datei, "--topic", "Diagramme/Serienschwingkreis", "--size", "1000x700", "--zoom", "200"});
+  ASSERT_EQ(k.zoom, 200);
+  TForm1 form;
+  ASSERT_EQ(Fuehre_Export_aus(form, k), 0);
+  EXPECT_EQ(QImage(datei).size(), QSize(1000, 700 - form.StatusBarHeight()));
+  EXPECT_EQ(form.ClientWidth(), 500);
+  EXPECT_FALSE(platform::IniFile(ini_path()).ValueExists("Einstellungen", "Zoom"));
 }
 
 // Closes whatever modal dialog opens and counts them.
