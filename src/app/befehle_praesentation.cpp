@@ -44,7 +44,11 @@ void TForm1::Setze_Zoom(int prozent, bool speichern) {
 
 void TForm1::Zeige_Zoom() {
   QLabel* panel = panels_[2];
-  if (zoom_ != 100) panel->setText(QStringLiteral("Zoom %1 %").arg(zoom_));
+  if (zoom_ == 100) {
+    panel->setFixedWidth(50);
+    return;
+  }
+  panel->setText(QStringLiteral("Zoom %1 %").arg(zoom_));
   const int breite = QFontMetrics(panel->font()).horizontalAdvance(panel->text()) + 2 * panel->frameWidth() + 6;
   panel->setFixedWidth(std::max(50, breite));
 }
