@@ -40,8 +40,8 @@ void BM_Umlauf_Bild_RCL(benchmark::State& state) {
 }
 
 // The main window with a client area of 1920 x 1080 (status bar included): every step is
-// pushed to the screen.
-void Umlauf_im_Fenster(benchmark::State& state, const char* thema) {
+// pushed to the screen. Zoomed, the drawing lays out smaller and renders at full resolution.
+void Umlauf_im_Fenster(benchmark::State& state, const char* thema, int zoom = 100) {
   QTemporaryDir dir;
   Setze_Pfad_Einstellungsdatei(dir.filePath("velumat.ini"));
   auto form = std::make_unique<TForm1>();
@@ -52,6 +52,7 @@ void Umlauf_im_Fenster(benchmark::State& state, const char* thema) {
   form->FormShow();
   Einstellungen.Verzoegerung = 0;
   Einstellungen.Anhalten = false;
+  form->Setze_Zoom(zoom, false);
   form->Fuehre_Thema_aus(thema);
   for (auto _ : state) {
     form->Invalidate();
@@ -69,11 +70,20 @@ void BM_Umlauf_Fenster_nur_Kondensator(benchmark::State& state) {
 void BM_Umlauf_Fenster_RCL(benchmark::State& state) {
   Umlauf_im_Fenster(state, "Zeigerdiagramm/Widerstand, Kondensator und Spule");
 }
+void BM_Umlauf_Fenster_RCL_200_Prozent(benchmark::State& state) {
+  Umlauf_im_Fenster(state, "Zeigerdiagramm/Widerstand, Kondensator und Spule", 200);
+}
+// A drawing without animation: one redraw of the window, at 100 and 200 %.
+void BM_Fenster_Serienschwingkreis(benchmark::State& state) {
+  Umlauf_im_Fenster(state, "Diagramme/Serienschwingkreis", static_cast<int>(state.range(0)));
+}
 
 BENCHMARK(BM_Umlauf_Bild_nur_Kondensator)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Umlauf_Bild_RCL)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Umlauf_Fenster_nur_Kondensator)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Umlauf_Fenster_RCL)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Umlauf_Fenster_RCL_200_Prozent)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fenster_Serienschwingkreis)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 set -euo pipefail
 
 PACKAGES=(qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev cmake ninja-build g++
-  fonts-liberation2 fonts-dejavu-core locales xvfb xauth poppler-utils desktop-file-utils appstream man-db)
+  fonts-liberation2 fonts-dejavu-core locales xvfb xauth poppler-utils librsvg2-bin desktop-file-utils appstream man-db)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

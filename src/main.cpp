@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
   }
   if (!k.export_datei.isEmpty()) return Fuehre_Export_aus(form, k);
 
+  if (k.zoom) form.Setze_Zoom(*k.zoom, false);
   form.show();
   if (!k.thema.isEmpty()) {
     // A dialog the topic opens is placed by the window's final (maximised) size.

@@ -75,9 +75,8 @@ std::unique_ptr<platform::PrintJob> Pdf_statt_Drucker() {
 
 // ---- Off-screen rendering ----
 
-QSize TForm1::Bildgroesse() const {
-  return QSize(std::max(ClientWidth(), 1), std::max(ClientHeight() - StatusBarHeight(), 1));
-}
+// In pixels of the window, whatever the zoom: a zoomed drawing is rendered at full resolution.
+QSize TForm1::Bildgroesse() const { return QSize(std::max(client_w_, 1), std::max(client_h_ - StatusBarHeight(), 1)); }
 
 void TForm1::Zeichne_Ausgabe(Canvas& canvas, platform::Recorder* recorder) {
   // A fresh surface: without a topic the output is the plain background.
@@ -92,6 +91,8 @@ void TForm1::Zeichne_Ausgabe(Canvas& canvas, platform::Recorder* recorder) {
 
 void TForm1::Zeichne_Image1(platform::Recorder* recorder) {
   Image1 = QImage(Bildgroesse(), QImage::Format_RGB32);
+  Image1.setDevicePixelRatio(Zoomfaktor());
+  if (zoom_ != 100) Image1.fill(Farben.Hintergrund);  // the last pixels of a rounded-down zoomed size
   Canvas canvas(&Image1);
   Zeichne_Ausgabe(canvas, recorder);
 }
@@ -105,6 +106,7 @@ QImage TForm1::Zeichne_Bild(platform::Recorder* recorder) {
 void TForm1::Zeichne_auf(QPaintDevice& device, platform::Recorder* recorder) {
   Ausgabe_Rahmen rahmen;
   Canvas canvas(&device);
+  if (zoom_ != 100 && canvas.painter().isActive()) canvas.painter().scale(Zoomfaktor(), Zoomfaktor());
   Zeichne_Ausgabe(canvas, recorder);
 }
 

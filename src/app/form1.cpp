@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QThread>
+#include <cmath>
 
 #include "app/einstellungen_dlg.h"
 #include "app/zeichenflaeche.h"
@@ -65,10 +66,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   area_->setObjectName("Zeichenflaeche");
   setCentralWidget(area_);
   area_->on_mouse_press = [this](QMouseEvent* e) {
-    FormMouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+    const QPoint p = Zeichenpunkt(e->position());
+    FormMouseDown(e->button(), p.x(), p.y());
   };
   area_->on_mouse_move = [this](QMouseEvent* e) {
-    FormMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+    const QPoint p = Zeichenpunkt(e->position());
+    FormMouseMove(p.x(), p.y());
   };
   area_->on_mouse_release = [this](QMouseEvent*) { FormMouseUp(); };
   area_->on_resize = [this] { FormResize(); };
@@ -101,6 +104,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   titelbild_->resize(155, 89);
 
   Baue_Menue();
+  Richte_Tastenkuerzel_ein();
   // Menus use the system's menu font (8 pt, so all ten fit the normal window), not the
   // window's bold drawing font.
   TFont menu_font;
@@ -126,6 +130,7 @@ void TForm1::FormCreate() {
     TEinstellungenDlg dlg(this);
     dlg.Read_iniFile();
   }
+  Lade_Zoom();
   if (Einstellungen.Maximiert)
     setWindowState(windowState() | Qt::WindowMaximized);
   else
@@ -142,13 +147,24 @@ void TForm1::Invalidate() {
       this, [this] { platform::guarded([this] { Zeichne_ausstehend(); }); }, Qt::QueuedConnection);
 }
 
-int TForm1::ClientWidth() const { return client_w_; }
-int TForm1::ClientHeight() const { return client_h_; }
+// Zoomed, the drawing lays out for the client size divided by the zoom (rounded up, so that it
+// covers the window); the status bar keeps its height.
+int TForm1::ClientWidth() const {
+  return zoom_ == 100 ? client_w_ : static_cast<int>(std::ceil(client_w_ / Zoomfaktor()));
+}
+int TForm1::ClientHeight() const {
+  if (zoom_ == 100) return client_h_;
+  const int leiste = StatusBarHeight();
+  return static_cast<int>(std::ceil((client_h_ - leiste) / Zoomfaktor())) + leiste;
+}
 int TForm1::StatusBarHeight() const { return statusBar()->sizeHint().height(); }
 
+// Zoomed, the rectangle keeps the drawing's size but ends where the window ends, so dialogs
+// placed at its right or bottom edge stay at the window's edge.
 QRect TForm1::ClientRectOnScreen() const {
   const QPoint top_left = area_->mapToGlobal(QPoint(0, 0));
-  return QRect(top_left, QSize(ClientWidth(), ClientHeight()));
+  const QPoint verschoben(client_w_ - ClientWidth(), client_h_ - ClientHeight());
+  return QRect(top_left + verschoben, QSize(ClientWidth(), ClientHeight()));
 }
 
 // ---- Painting ----
@@ -174,7 +190,7 @@ bool TForm1::Neuzeichnen_ausstehend() const {
 void TForm1::Neu_zeichnen() {
   redraw_queued_ = false;
   ++redraw_count_;
-  Canvas& canvas = area_->canvas_for(ClientWidth(), ClientHeight(), !zeichnungen_.empty());
+  Canvas& canvas = area_->canvas_for(ClientWidth(), ClientHeight(), !zeichnungen_.empty(), Zoomfaktor());
   zeichnungen_.push_back({Ereignisschleife(), redraw_count_});
   struct Abschluss {
     TForm1& form;
@@ -371,11 +387,14 @@ void TForm1::FormShow() {
   panels_[2]->setText(kProgrammtitel);
   panels_[1]->setText(QStringLiteral("Neu zeichnen: Linke Maustaste"));
   Platziere_Titelbild();
+  Zeige_Zoom();
 }
 
 void TForm1::Platziere_Titelbild() {
-  titelbild_->move(ClientWidth() - titelbild_->width() - 2,
-                   ClientHeight() - StatusBarHeight() - titelbild_->height() - 2);
+  // A widget on the drawing area: it grows with the zoom, in widget pixels.
+  titelbild_->resize(qRound(155 * Zoomfaktor()), qRound(89 * Zoomfaktor()));
+  const int rand = qRound(2 * Zoomfaktor());
+  titelbild_->move(client_w_ - titelbild_->width() - rand, client_h_ - StatusBarHeight() - titelbild_->height() - rand);
 }
 
 void TForm1::FormResize() {

@@ -64,7 +64,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   QImage Zeichne_Bild(platform::Recorder* recorder = nullptr);
   // The same drawing onto another target of that size (SVG, PDF), delay 0.
   void Zeichne_auf(QPaintDevice& device, platform::Recorder* recorder = nullptr);
-  // Size of Image1: client width x (client height - status bar height).
+  // Size of Image1 in pixels: client width x (client height - status bar height), unzoomed.
   QSize Bildgroesse() const;
   // Lays the window out for a client area of w x h (status bar included) without a screen.
   void Setze_Client_Groesse(int w, int h);
@@ -168,6 +168,18 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Zeichung1Click();
   void Druckereinrichtung1Click();
 
+  // Presentation: zoom of the drawing (percent) and the keyboard commands without a menu item.
+  static constexpr int kZoomstufen[] = {100, 125, 150, 200, 250, 300};
+  int Zoom() const { return zoom_; }
+  // Sets the zoom (100..300 %), lays the drawing out anew; stored in the settings file on request.
+  void Setze_Zoom(int prozent, bool speichern);
+  void Zoomgroesser1Click();
+  void Zoomkleiner1Click();
+  void Zoomnormal1Click();
+  void Neuzeichnen1Click();
+  void Parameterdialog1Click();
+  void Vollbild1Click();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -190,6 +202,12 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void Zeichne_Image1(platform::Recorder* recorder);
   void Zeichne_Ausgabe(Canvas& canvas, platform::Recorder* recorder);
   bool Drucke(platform::PrintJob& job);  // false when the printer does not take the page
+  // Presentation
+  void Richte_Tastenkuerzel_ein();
+  void Lade_Zoom();
+  void Zeige_Zoom();
+  qreal Zoomfaktor() const { return zoom_ / 100.0; }
+  QPoint Zeichenpunkt(const QPointF& widget_pos) const;  // widget position to drawing pixels
 
   QImage Image1;  // off-screen surface of copy, save and print
   TZeichenflaeche* area_ = nullptr;
@@ -213,4 +231,5 @@ class TForm1 : public QMainWindow, public THauptfenster {
   int client_w_ = 0;
   int client_h_ = 0;
   bool fixed_client_size_ = false;
+  int zoom_ = 100;  // percent
 };

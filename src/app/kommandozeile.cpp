@@ -48,6 +48,14 @@ TKommandozeile Lies_Kommandozeile(const QStringList& args) {
         k.groesse = QSize(m.captured(1).toInt(), m.captured(2).toInt());
     } else if (a == "--schwarzweiss") {
       k.schwarzweiss = true;
+    } else if (a == "--zoom") {
+      const auto v = next();
+      bool zahl = false;
+      const int prozent = v ? v->toInt(&zahl) : 0;
+      if (!zahl || prozent < 100 || prozent > 300)
+        k.fehler = "--zoom erwartet PROZENT von 100 bis 300";
+      else
+        k.zoom = prozent;
     } else if (a == "--topics") {
       k.themen_auflisten = true;
     } else if (a == "--help" || a == "-h") {
@@ -76,7 +84,8 @@ QString Hilfedatei_Zeile() {
 QString Hilfetext() {
   return QStringLiteral(
              "Aufruf: velumat [--topic THEMA]\n"
-             "        velumat --export DATEI --topic THEMA [--size BREITExHÖHE] [--schwarzweiss]\n"
+             "        velumat --export DATEI --topic THEMA [--size BREITExHÖHE] [--zoom PROZENT]\n"
+             "                [--schwarzweiss]\n"
              "        velumat --topics | --help | --version\n"
              "\n"
              "Velumat, Lehrprogramm für Wechselstromkreise.\n"
@@ -88,6 +97,7 @@ QString Hilfetext() {
              "  --export DATEI       zeichnet das Thema ohne Fenster in DATEI (.png, .bmp, .svg, .pdf)\n"
              "  --size BREITExHÖHE   Größe der Zeichenfläche beim Export mit Statuszeile (Vorgabe 782x550)\n"
              "  --schwarzweiss       exportiert in Schwarz-Weiß\n"
+             "  --zoom PROZENT       vergrößert die Zeichnung (100 bis 300); das Bild behält seine Größe\n"
              "  --help               zeigt diese Hilfe\n"
              "  --version            zeigt die Version\n"
              "\n"
@@ -151,6 +161,7 @@ namespace {
 int Exportiere(TForm1& form, const TKommandozeile& k, const QString& suffix, const QString& fehler) {
   form.Setze_ohne_Dialoge(true);
   Einstellungen.Werte_sofort = false;
+  form.Setze_Zoom(k.zoom.value_or(100), false);
   form.Setze_Client_Groesse(k.groesse.width(), k.groesse.height());
   if (!form.Fuehre_Thema_aus(k.thema) || !fehler.isEmpty()) return 2;
   if (k.schwarzweiss) Schwarzweiss_Farben();

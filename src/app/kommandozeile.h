@@ -6,12 +6,13 @@
 #include <functional>
 #include <optional>
 
-// The command line: --topic, --export FILE, --size WxH, --schwarzweiss, --topics.
+// The command line: --topic, --export FILE, --size WxH, --zoom PROZENT, --schwarzweiss, --topics.
 struct TKommandozeile {
   QString thema;
   QString export_datei;
   QSize groesse{782, 550};
   bool schwarzweiss = false;
+  std::optional<int> zoom;  // --zoom PROZENT: zoom of the drawing, not stored
   bool themen_auflisten = false;
   bool hilfe = false;    // --help
   bool version = false;  // --version

@@ -11,19 +11,32 @@ TZeichenflaeche::TZeichenflaeche(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-Canvas& TZeichenflaeche::canvas_for(int width, int height, bool in_use) {
+Canvas& TZeichenflaeche::canvas_for(int width, int height, bool in_use, qreal zoom) {
   width = std::max(width, 1);
   height = std::max(height, 1);
-  const qreal dpr = devicePixelRatioF();
+  // The zoom goes the same way as the screen's pixel ratio: the drawing keeps its layout in
+  // drawing pixels and the painter renders it at full resolution.
+  const qreal dpr = devicePixelRatioF() * zoom;
   const QSize wanted(qRound(width * dpr), qRound(height * dpr));
-  if (!canvas_ || (!in_use && image_.size() != wanted)) {
+  if (!canvas_ || (!in_use && (image_.size() != wanted || image_.devicePixelRatio() != dpr))) {
     canvas_.reset();
+    zoom_ = zoom;
     image_ = QImage(wanted, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);
     image_.fill(Qt::white);
     canvas_ = std::make_unique<Canvas>(&image_, [this] {
       const QRegion region = canvas_->TakeDirtyRegion();
-      if (!region.isEmpty()) repaint(region);
+      if (region.isEmpty()) return;
+      if (zoom_ == 1.0) {
+        repaint(region);
+        return;
+      }
+      QRegion on_widget;
+      for (const QRect& r : region)
+        on_widget += QRectF(r.x() * zoom_, r.y() * zoom_, r.width() * zoom_, r.height() * zoom_)
+                         .toAlignedRect()
+                         .adjusted(-1, -1, 1, 1);
+      repaint(on_widget);
     });
   }
   return *canvas_;
@@ -35,7 +48,9 @@ void TZeichenflaeche::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), palette().window());
     return;
   }
-  p.drawImage(QPoint(0, 0), image_);
+  // One image pixel per device pixel, also when the image is zoomed.
+  const qreal dpr = devicePixelRatioF();
+  p.drawImage(QRectF(0, 0, image_.width() / dpr, image_.height() / dpr), image_);
 }
 
 void TZeichenflaeche::mousePressEvent(QMouseEvent* event) {

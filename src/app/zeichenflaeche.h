@@ -14,9 +14,10 @@ class TZeichenflaeche : public QWidget {
  public:
   explicit TZeichenflaeche(QWidget* parent = nullptr);
 
-  // The canvas over the backing image, sized to width x height drawing pixels. The image is
-  // only replaced when no drawing runs on it (nested redraws share one canvas).
-  Canvas& canvas_for(int width, int height, bool in_use);
+  // The canvas over the backing image, sized to width x height drawing pixels, each shown as
+  // zoom x zoom screen pixels at full resolution. The image is only replaced when no drawing
+  // runs on it (nested redraws share one canvas).
+  Canvas& canvas_for(int width, int height, bool in_use, qreal zoom = 1.0);
   const QImage& image() const { return image_; }
 
   std::function<void(QMouseEvent*)> on_mouse_press;
@@ -33,5 +34,6 @@ class TZeichenflaeche : public QWidget {
 
  private:
   QImage image_;
+  qreal zoom_ = 1.0;  // drawing pixels to widget pixels
   std::unique_ptr<Canvas> canvas_;
 };
