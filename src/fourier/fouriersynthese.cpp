@@ -69,7 +69,7 @@ void Zeichne_Fourier1(Canvas& canvas) {
   const std::optional<Fouriersignal> signal = Gewaehltes_Signal();
   // Too narrow a window draws the frame only.
   if (!signal || r.Ohne_Breite()) return;
-  const TSignalform& f = Signalform(*signal);
+  const TSignaldaten& f = Signalform(*signal);
 
   const int h = canvas.TextHeight("M");
   Setze_Schrift(canvas, false);

@@ -13,7 +13,7 @@ constexpr long double kPi = std::numbers::pi_v<long double>;
 using A = Amplitudenregel;
 using G = Gliedform;
 
-const TSignalform kSignale[kAnzahlSignale] = {
+const TSignaldaten kSignale[kAnzahlSignale] = {
     {"Rechtecksignal", "Rechtecksignal", "y = sin(x) + sin(3x)/3 + sin(5x)/5+ ...", 1, 1, 1, 2, false, A::B_durch_n,
      G::Sinus, false},
     {"Dreiecksignal", "Dreiecksignal", "y = sin(x) - sin(3x)/(3*3) + sin(5x)/(5*5)-..+ ...", 1, 0.8L, 1, 2, true,
@@ -32,7 +32,7 @@ const TSignalform kSignale[kAnzahlSignale] = {
      A::B_durch_n_plus_1_mal_n_minus_1, G::Kosinus, true},
 };
 
-long double Amplitude(const TSignalform& f, long double n) {
+long double Amplitude(const TSignaldaten& f, long double n) {
   switch (f.Amplitude) {
     case A::B_durch_n:
       return f.B / n;
@@ -53,10 +53,10 @@ int Ganzzahl(long double v) {
 
 }  // namespace
 
-const TSignalform& Signalform(Fouriersignal signal) { return kSignale[static_cast<int>(signal)]; }
+const TSignaldaten& Signalform(Fouriersignal signal) { return kSignale[static_cast<int>(signal)]; }
 
 std::vector<TFourierglied> Fourierglieder(Fouriersignal signal, int N) {
-  const TSignalform& f = Signalform(signal);
+  const TSignaldaten& f = Signalform(signal);
   std::vector<TFourierglied> glieder;
   glieder.reserve(static_cast<std::size_t>(std::max(N, 0)) + 1);
   TFourierglied g{f.n1, f.s1, Amplitude(f, f.n1)};
@@ -126,7 +126,7 @@ TFourier1_Kurven Berechne_Fourier1(Fouriersignal signal, int N, const TFourierra
     }
     k.Glieder.push_back(std::move(linie));
   }
-  const TSignalform& f = Signalform(signal);
+  const TSignaldaten& f = Signalform(signal);
   k.Summe = neue_linie();
   for (int i = 0; i < kPunkte; ++i) {
     if (f.Gleichanteil) k.S[i] = k.S[i] + f.B * 0.5L * r.Amp;

@@ -25,7 +25,7 @@ inline constexpr int kAnzahlSignale = 7;
 enum class Amplitudenregel { B_durch_n, B_durch_n_Quadrat, B_durch_n_plus_1_mal_n_minus_1 };
 enum class Gliedform { Sinus, Kosinus, Kosinus_beta_mal_Sinus };
 
-struct TSignalform {
+struct TSignaldaten {
   QString Radiotext;  // item of the radio group
   QString Titel;      // title in the drawing
   QString Formel;     // formula line under the title
@@ -37,7 +37,7 @@ struct TSignalform {
   bool Gleichanteil;  // B/2 added to the sum only
 };
 
-const TSignalform& Signalform(Fouriersignal signal);
+const TSignaldaten& Signalform(Fouriersignal signal);
 
 // One term: harmonic number, sign and amplitude, each held as a stored real.
 struct TFourierglied {
