@@ -7,6 +7,7 @@
 #include "fields/elektronenbahn.h"
 #include "platform/buttons.h"
 #include "platform/safe_call.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/number_text.h"
 #include "toolkit/slider_mapping.h"
@@ -125,10 +126,7 @@ TFeldDlg::TFeldDlg(QWidget* parent, const TAufbau& aufbau)
 }
 
 QLabel* TFeldDlg::Neues_Wertlabel(const QString& name, int y) {
-  auto* label = new QLabel(this);
-  label->setObjectName(name);
-  label->setGeometry(184, y + 1, kBreite - 184 - 4, 16);
-  return label;
+  return ::Neues_Wertlabel(this, name, 184, y + 1, kBreite - 184 - 4, 16);
 }
 
 platform::ScrollBar* TFeldDlg::Zeile(const QString& name, const QString& text, int y, int min, int max, int w) {

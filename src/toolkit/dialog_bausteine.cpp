@@ -5,7 +5,16 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "platform/fonts.h"
 #include "toolkit/hauptfenster.h"
+
+QFont Dialogschrift(bool fett) {
+  platform::TFont font;
+  font.Name = "MS Sans Serif";
+  font.SetSize(8);
+  font.Bold = fett;
+  return platform::resolve_font(font);
+}
 
 QPushButton* Neuer_Knopf(QWidget* parent, const QString& name, const QString& text) {
   auto* knopf = new QPushButton(text, parent);
@@ -29,6 +38,20 @@ QPushButton* Neuer_Abbrechen_Knopf(QDialog* dialog) {
 }
 
 QLabel* Neuer_Text(QWidget* parent, const QString& text) { return new QLabel(text, parent); }
+
+QLabel* Neuer_Text(QWidget* parent, const QString& text, int x, int y) {
+  QLabel* label = Neuer_Text(parent, text);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QLabel* Neues_Wertlabel(QWidget* parent, const QString& name, int x, int y, int w, int h) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setGeometry(x, y, w, h);
+  return label;
+}
 
 void Zeige_Blatt(Blattmodus blatt) {
   Zeichenmodus.Loeschen();

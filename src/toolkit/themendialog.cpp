@@ -5,16 +5,14 @@
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/scrollbar.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/hauptfenster.h"
 
 TThemendialog::TThemendialog(QWidget* parent, const QString& name, const QString& caption, int client_w, int client_h)
     : QDialog(parent) {
   setObjectName(name);
   setWindowTitle(caption);
-  platform::TFont font;
-  font.Name = "MS Sans Serif";
-  font.SetSize(8);
-  setFont(platform::resolve_font(font));
+  setFont(Dialogschrift());
   setFixedSize(client_w, client_h);
 }
 
