@@ -144,9 +144,8 @@ void TFeldDlg::Platziere() {
   if (main == nullptr) return;
   QWidget* fenster = main->Widget();
   const QRect rahmen = fenster != nullptr ? fenster->frameGeometry() : main->ClientRectOnScreen();
-  const QRect eigen = frameGeometry();
-  const int w = std::max(eigen.width(), width()), h = std::max(eigen.height(), height());
-  move(Platz(rahmen, main->ClientWidth(), main->StatusBarHeight(), w, h));
+  const QSize eigen = Rahmengroesse(*this);
+  move(Platz(rahmen, main->ClientWidth(), main->StatusBarHeight(), eigen.width(), eigen.height()));
 }
 
 // Every bar is placed from the current values (placing fires the change handlers, which

@@ -60,15 +60,6 @@ void TTabellenDlg::Zentriere() {
   move(rahmen.topLeft());
 }
 
-void TTabellenDlg::Platziere_unten_rechts() {
-  THauptfenster* main = Hauptfenster();
-  if (main == nullptr) return;
-  const QRect client = main->ClientRectOnScreen();
-  const QSize rahmen = frameGeometry().size().expandedTo(size());
-  move(client.left() + main->ClientWidth() - rahmen.width() - 2,
-       client.top() + main->ClientHeight() - main->StatusBarHeight() - rahmen.height() - 2);
-}
-
 void TTabellenDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   platform::guarded([this] { FormShow(); });

@@ -53,6 +53,23 @@ QLabel* Neues_Wertlabel(QWidget* parent, const QString& name, int x, int y, int 
   return label;
 }
 
+QSize Rahmengroesse(const QWidget& dialog) { return dialog.frameGeometry().size().expandedTo(dialog.size()); }
+
+void Platziere_im_Hauptfenster(QWidget& dialog, int x, int y) {
+  THauptfenster* main = Hauptfenster();
+  if (main == nullptr) return;
+  const QRect client = main->ClientRectOnScreen();
+  dialog.move(client.left() + x, client.top() + y);
+}
+
+void Platziere_unten_rechts(QWidget& dialog) {
+  THauptfenster* main = Hauptfenster();
+  if (main == nullptr) return;
+  const QSize rahmen = Rahmengroesse(dialog);
+  Platziere_im_Hauptfenster(dialog, main->ClientWidth() - rahmen.width() - 2,
+                            main->ClientHeight() - main->StatusBarHeight() - rahmen.height() - 2);
+}
+
 void Zeige_Blatt(Blattmodus blatt) {
   Zeichenmodus.Loeschen();
   Zeichenmodus.*blatt = true;

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include "toolkit/zeichenmodus.h"
@@ -34,6 +35,13 @@ QLabel* Neuer_Text(QWidget* parent, const QString& text, int x, int y);
 
 // An empty value label in the dialog's font at its place.
 QLabel* Neues_Wertlabel(QWidget* parent, const QString& name, int x, int y, int w, int h = 14);
+
+// The dialog's frame size when the window system has one already, else its client size.
+QSize Rahmengroesse(const QWidget& dialog);
+// Top left corner of the dialog's frame at (x, y) in the main window's client area.
+void Platziere_im_Hauptfenster(QWidget& dialog, int x, int y);
+// Bottom right of the main window's client area, 2 pixels from its right edge, above the status bar.
+void Platziere_unten_rechts(QWidget& dialog);
 
 // Clears the display mode, sets the sheet's mode and queues a redraw of the main window.
 void Zeige_Blatt(Blattmodus blatt);
