@@ -1,24 +1,18 @@
 // Redraw of each curve topic at 1920 x 1080 with its start values.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QImage>
-#include <cstdlib>
 
+#include "bench_bild.h"
 #include "curves/hoch_tiefpass.h"
 #include "curves/lc_schwingkreis.h"
 #include "curves/modulation.h"
 #include "curves/resonanz.h"
 #include "curves/schaltvorgaenge.h"
 #include "curves/wobbel.h"
-#include "toolkit/farben.h"
 #include "toolkit/layout.h"
 #include "toolkit/schaltung.h"
 #include "toolkit/zeichenmodus.h"
 
 namespace {
-
-constexpr int kW = 1920, kH = 1080, kStatus = 20;
 
 template <typename Zeichnung>
 void Neu_zeichnen(benchmark::State& state, void (*startwerte)(), Zeichnung zeichnung) {
@@ -27,13 +21,7 @@ void Neu_zeichnen(benchmark::State& state, void (*startwerte)(), Zeichnung zeich
   QImage image(kW, kH - kStatus, QImage::Format_RGB32);
   Canvas canvas(&image);
   for (auto _ : state) {
-    canvas.Font.Name = "System";
-    canvas.Font.SetSize(10);
-    canvas.Pen.Color = QColor(0x80, 0x80, 0x80);
-    canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Brush.Color = Farben.Hintergrund;
-    canvas.Rectangle(0, 0, kW, kH);
-    canvas.Pen.Color = Farben.Text;
+    Bild_loeschen(canvas);
     zeichnung(canvas);
     benchmark::DoNotOptimize(image.constBits());
   }
@@ -95,11 +83,4 @@ BENCHMARK(BM_FM_Sinus)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return Benchmarks_ausfuehren(argc, argv); }

@@ -1,24 +1,18 @@
 // Redraw of the electron-in-field topics at 1920 x 1080: start pictures, the same under ten
 // rotations, and the helix at its most expensive slider settings.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QImage>
-#include <cstdlib>
 #include <memory>
 
+#include "bench_bild.h"
 #include "fields/ansicht.h"
 #include "fields/elektronenbahn.h"
 #include "fields/felddialoge.h"
 #include "fields/feldzeichnungen.h"
 #include "platform/service_doubles.h"
-#include "toolkit/farben.h"
 #include "toolkit/layout.h"
 #include "toolkit/zeichenmodus.h"
 
 namespace {
-
-constexpr int kW = 1920, kH = 1080, kStatus = 20;
 
 struct TThema {
   void (*startwerte)();
@@ -45,13 +39,7 @@ void Neu_zeichnen(benchmark::State& state, const TThema& thema, void (*einstelle
       int position = winkel - 180;
       dialog->xScrollBarScroll(platform::TScrollCode::scTrack, position);
     }
-    canvas.Pen.Color = QColor(0x80, 0x80, 0x80);
-    canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Brush.Color = Farben.Hintergrund;
-    canvas.Rectangle(0, 0, kW, kH);
-    canvas.Font.Name = "System";
-    canvas.Font.SetSize(10);
-    canvas.Pen.Color = Farben.Text;
+    Bild_loeschen(canvas);
     thema.zeichne(canvas);
     benchmark::DoNotOptimize(image.constBits());
   }
@@ -112,11 +100,4 @@ BENCHMARK(BM_EB_Feld_schlimmster_Fall)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return Benchmarks_ausfuehren(argc, argv); }

@@ -1,19 +1,13 @@
 // Redraw of each table sheet at 1920 x 1080 with the values its dialog opens with.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QImage>
-#include <cstdlib>
 
+#include "bench_bild.h"
 #include "tables/tabelle_zeichnen.h"
 #include "tables/tabellenwerte.h"
-#include "toolkit/farben.h"
 #include "toolkit/formulas.h"
 #include "toolkit/schaltung.h"
 
 namespace {
-
-constexpr int kW = 1920, kH = 1080, kStatus = 20;
 
 void Neu_zeichnen(benchmark::State& state, void (*zeichne)(Canvas&)) {
   Schaltung.Ug = 10;
@@ -26,11 +20,7 @@ void Neu_zeichnen(benchmark::State& state, void (*zeichne)(Canvas&)) {
   QImage image(kW, kH - kStatus, QImage::Format_RGB32);
   Canvas canvas(&image);
   for (auto _ : state) {
-    canvas.Pen.Color = QColor(0x80, 0x80, 0x80);
-    canvas.Brush.Style = TBrushStyle::bsSolid;
-    canvas.Brush.Color = Farben.Hintergrund;
-    canvas.Rectangle(0, 0, kW, kH);
-    canvas.Pen.Color = Farben.Text;
+    Bild_loeschen(canvas);
     zeichne(canvas);
     benchmark::DoNotOptimize(image.constBits());
   }
@@ -52,11 +42,4 @@ BENCHMARK(BM_Tabelle_Tiefpass)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return Benchmarks_ausfuehren(argc, argv); }

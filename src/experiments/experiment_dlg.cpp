@@ -14,6 +14,7 @@
 #include "platform/buttons.h"
 #include "platform/safe_call.h"
 #include "platform/trackbar.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/formulas.h"
 #include "toolkit/number_text.h"
 #include "toolkit/schaltung.h"
@@ -54,10 +55,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
     : QDialog(parent), aufbau_(aufbau) {
   setObjectName(name);
   setWindowTitle(aufbau.caption);
-  platform::TFont dialogschrift;
-  dialogschrift.Name = "MS Sans Serif";
-  dialogschrift.SetSize(8);
-  setFont(platform::widget_font(dialogschrift));
+  setFont(Dialogschrift());
 
   const bool P = aufbau.parallel;
   const bool mit_R = aufbau.bauteile != TBauteile::CL;
@@ -75,8 +73,8 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   // Left column: caption and value of each quantity.
   int y = 8;
   auto zeile = [&](const QString& caption, const QString& name) {
-    QLabel* titel = Neuer_Text(caption, 16, y);
-    QLabel* wert = Neues_Wertlabel(name, 64, y, 128);
+    QLabel* titel = Neuer_Text(this, caption, 16, y);
+    QLabel* wert = Neues_Wertlabel(this, name, 64, y, 128);
     y += kZeile;
     return std::pair{titel, wert};
   };
@@ -98,11 +96,11 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   const int x_unter[3] = {16, P ? 76 : 72, P ? 136 : 128};
   const int w_unter = P ? 60 : 56;
   if (mit_R)
-    UrLabel = Neues_Wertlabel("UrLabel", x_unter[0], y_unter, w_unter);
+    UrLabel = Neues_Wertlabel(this, "UrLabel", x_unter[0], y_unter, w_unter);
   else
-    Neuer_Text("Iges", 24, y_unter);
-  UcLabel = Neues_Wertlabel("UcLabel", x_unter[1], y_unter, w_unter);
-  ULLabel = Neues_Wertlabel("ULLabel", x_unter[2], y_unter, w_unter);
+    Neuer_Text(this, "Iges", 24, y_unter);
+  UcLabel = Neues_Wertlabel(this, "UcLabel", x_unter[1], y_unter, w_unter);
+  ULLabel = Neues_Wertlabel(this, "ULLabel", x_unter[2], y_unter, w_unter);
   const QRect platz = P ? QRect(16, 320, 177, 49) : QRect(16, 328, 160, 56);
   // Series dialogs call the R-C (or only) picture Image3 and the R-L one Image1; parallel
   // dialogs the other way round.
@@ -115,8 +113,8 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   const int y_unten = std::max(platz.bottom() + 8, 384);
   int x = 16;
   auto paar = [&](const QString& caption, const QString& name) {
-    QLabel* titel = Neuer_Text(caption, x, y_unten);
-    QLabel* wert = Neues_Wertlabel(name, x + 32, y_unten, 104);
+    QLabel* titel = Neuer_Text(this, caption, x, y_unten);
+    QLabel* wert = Neues_Wertlabel(this, name, x + 32, y_unten, 104);
     x += 144;
     return std::pair{titel, wert};
   };
@@ -134,7 +132,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
     bar->SetMax(max);
     bar->SetMin(min);
     bar->SetFrequency(ticks);
-    QLabel* titel = Neuer_Text(caption, x_regler + n * kReglerbreite + 18, 364);
+    QLabel* titel = Neuer_Text(this, caption, x_regler + n * kReglerbreite + 18, 364);
     ++n;
     return std::pair{bar, titel};
   };
@@ -151,7 +149,7 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   const int px = x_regler + n * kReglerbreite + 12;
   auto* rahmen = new platform::Bevel(this);
   rahmen->setGeometry(px, 8, kPanelbreite, 252);
-  QLabel* ueberschrift = Neuer_Text("Bemerkung:", px + 8, 14);
+  QLabel* ueberschrift = Neuer_Text(this, "Bemerkung:", px + 8, 14);
   QFont unterstrichen = ueberschrift->font();
   unterstrichen.setUnderline(true);
   ueberschrift->setFont(unterstrichen);
@@ -160,10 +158,11 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
       "Hiermit kann gezeigt",   "werden, wie sich die",  P ? "Stromstärken bei den" : "Spannungen bei den",
       "einzelnen Bauteilen im", "Verhältnis zueinander", P ? "bei einer Parallelschal-" : "bei einer Reihenschal-"};
   zeilen << aufbau.bemerkung;
-  Bemerkung = Neuer_Text(zeilen.join('\n'), px + 8, 32);
+  Bemerkung = Neuer_Text(this, zeilen.join('\n'), px + 8, 32);
   Bemerkung->setObjectName("Bemerkung");
   Bemerkung_navy =
-      Neuer_Text(QStringList{"Der Maximalwert der", P ? "angezeigten Stromstärke" : "angezeigten Spannung",
+      Neuer_Text(this,
+                 QStringList{"Der Maximalwert der", P ? "angezeigten Stromstärke" : "angezeigten Spannung",
                              "wird jeweils neu berech-", "net und der zeichner-", "ischen Darstellung an-", "gepasst."}
                      .join('\n'),
                  px + 8, Bemerkung->geometry().bottom() + 1);
@@ -172,9 +171,9 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
   Bemerkung_navy->setPalette(navy);
 
-  Neuer_Text("Ug =", px + 8, 276);
-  UgLabel = Neues_Wertlabel("UgLabel", px + 40, 276, 72);
-  Neuer_Text("(fest)", px + 8, 292);
+  Neuer_Text(this, "Ug =", px + 8, 276);
+  UgLabel = Neues_Wertlabel(this, "UgLabel", px + 40, 276, 72);
+  Neuer_Text(this, "(fest)", px + 8, 292);
   UpDown1 = new platform::UpDown(this);
   UpDown1->setObjectName("UpDown1");
   UpDown1->move(px + 120, 272);
@@ -193,20 +192,6 @@ TExperimentDlg::TExperimentDlg(QWidget* parent, const QString& name, const TAufb
   CancelBtn->SetModalResult(platform::TModalResult::mrCancel);
 
   setFixedSize(px + kPanelbreite + 12, y_unten + kZeile + 8);
-}
-
-QLabel* TExperimentDlg::Neuer_Text(const QString& text, int x, int y) {
-  auto* label = new QLabel(text, this);
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
-
-QLabel* TExperimentDlg::Neues_Wertlabel(const QString& name, int x, int y, int w) {
-  auto* label = new QLabel(this);
-  label->setObjectName(name);
-  label->setGeometry(x, y, w, 14);
-  return label;
 }
 
 void TExperimentDlg::showEvent(QShowEvent* event) {

@@ -100,8 +100,6 @@ class TExperimentDlg : public QDialog {
   bool linear_f() const { return Bauteile() == TBauteile::RCL; }
   void Neu_berechnen();
   void Zeige_Art();
-  QLabel* Neuer_Text(const QString& text, int x, int y);
-  QLabel* Neues_Wertlabel(const QString& name, int x, int y, int w);
 
   TAufbau aufbau_;
   QLabel* bild_RC_ = nullptr;  // the picture of R-C (or the only one) and of R-L

@@ -7,6 +7,7 @@
 #include "fields/elektronenbahn.h"
 #include "platform/buttons.h"
 #include "platform/safe_call.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/number_text.h"
 #include "toolkit/slider_mapping.h"
@@ -125,10 +126,7 @@ TFeldDlg::TFeldDlg(QWidget* parent, const TAufbau& aufbau)
 }
 
 QLabel* TFeldDlg::Neues_Wertlabel(const QString& name, int y) {
-  auto* label = new QLabel(this);
-  label->setObjectName(name);
-  label->setGeometry(184, y + 1, kBreite - 184 - 4, 16);
-  return label;
+  return ::Neues_Wertlabel(this, name, 184, y + 1, kBreite - 184 - 4, 16);
 }
 
 platform::ScrollBar* TFeldDlg::Zeile(const QString& name, const QString& text, int y, int min, int max, int w) {
@@ -146,9 +144,8 @@ void TFeldDlg::Platziere() {
   if (main == nullptr) return;
   QWidget* fenster = main->Widget();
   const QRect rahmen = fenster != nullptr ? fenster->frameGeometry() : main->ClientRectOnScreen();
-  const QRect eigen = frameGeometry();
-  const int w = std::max(eigen.width(), width()), h = std::max(eigen.height(), height());
-  move(Platz(rahmen, main->ClientWidth(), main->StatusBarHeight(), w, h));
+  const QSize eigen = Rahmengroesse(*this);
+  move(Platz(rahmen, main->ClientWidth(), main->StatusBarHeight(), eigen.width(), eigen.height()));
 }
 
 // Every bar is placed from the current values (placing fires the change handlers, which

@@ -29,6 +29,7 @@
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/zeichenmodus.h"
 
 namespace help {
@@ -72,14 +73,6 @@ class TTreeView : public QTreeWidget {
     QTreeWidget::keyPressEvent(event);
   }
 };
-
-QFont Dialogschrift(bool fett) {
-  platform::TFont font;
-  font.Name = "MS Sans Serif";
-  font.SetSize(8);
-  font.Bold = fett;
-  return platform::widget_font(font);
-}
 
 QPushButton* Neuer_Knopf(QWidget* parent, const char* name, const QString& text, int left) {
   auto* button = new QPushButton(text, parent);

@@ -34,16 +34,7 @@ void TZeigerparameterDlg::Setze_Text(QLabel* label, const QString& text) {
   if (dlg == nullptr || noetig <= dlg->width()) return;
   dlg->setFixedWidth(noetig);
   if (auto* parameter_dlg = qobject_cast<TZeigerparameterDlg*>(dlg); parameter_dlg && dlg->isVisible())
-    parameter_dlg->Platziere();
-}
-
-void TZeigerparameterDlg::Platziere() {
-  THauptfenster* window = Hauptfenster();
-  if (window == nullptr) return;
-  const QRect client = window->ClientRectOnScreen();
-  const QSize size = frameGeometry().size();
-  move(client.x() + client.width() - size.width() - 2,
-       client.y() + client.height() - window->StatusBarHeight() - size.height() - 2);
+    parameter_dlg->Platziere_unten_rechts();
 }
 
 void TZeigerparameterDlg::Neu_zeichnen() {
@@ -99,7 +90,7 @@ void TZeigerparameterDlg::FormClick() { close(); }
 void TZeigerparameterDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   platform::guarded([this] {
-    Platziere();
+    Platziere_unten_rechts();
     FormShow();
   });
 }

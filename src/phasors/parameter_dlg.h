@@ -40,8 +40,6 @@ class TZeigerparameterDlg : public TThemendialog {
   platform::ScrollBar* Neuer_Schieber(const QString& name, int x, int y, int min, int max);
   static void Setze_Text(QLabel* label, const QString& text);
 
-  // Bottom right corner of the main window, 2 pixels from its right edge, above its status bar.
-  void Platziere();
   static void Neu_zeichnen();
 
   // Logarithmic bars.

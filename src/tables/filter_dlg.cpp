@@ -183,7 +183,7 @@ TBerechne_Tabelle_HochpassDLG::TBerechne_Tabelle_HochpassDLG(QWidget* parent)
 }
 
 void TBerechne_Tabelle_HochpassDLG::FormShow() {
-  Platziere_unten_rechts();
+  Platziere_unten_rechts(*this);
   Schaltung.Ug = 10;
   Schaltung.C = 1e-6L;
   Schaltung.R = 1;

@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "platform/fonts.h"
 #include "platform/radiogroup.h"
 #include "platform/safe_call.h"
 #include "platform/trackbar.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/hauptfenster.h"
 #include "toolkit/number_text.h"
 
@@ -20,10 +20,7 @@ TTabellenDlg::TTabellenDlg(QWidget* parent, const QString& name, const QString& 
     : QDialog(parent) {
   setObjectName(name);
   setWindowTitle(caption);
-  platform::TFont font;
-  font.Name = "MS Sans Serif";
-  font.SetSize(8);
-  setFont(platform::widget_font(font));
+  setFont(Dialogschrift());
   // Wide enough for the whole caption beside the title bar's icon and buttons.
   QFont titel = QApplication::font();
   titel.setBold(true);
@@ -31,10 +28,8 @@ TTabellenDlg::TTabellenDlg(QWidget* parent, const QString& name, const QString& 
 }
 
 QLabel* TTabellenDlg::Neues_Label(const QString& name, const QString& text, int x, int y, int w) {
-  auto* label = new QLabel(text, this);
+  QLabel* label = Neuer_Text(this, text, x, y);
   label->setObjectName(name);
-  label->move(x, y);
-  label->adjustSize();
   if (w > 0) label->resize(w, label->height());
   return label;
 }
@@ -63,15 +58,6 @@ void TTabellenDlg::Zentriere() {
   QRect rahmen = frameGeometry();
   rahmen.moveCenter(schirm->availableGeometry().center());
   move(rahmen.topLeft());
-}
-
-void TTabellenDlg::Platziere_unten_rechts() {
-  THauptfenster* main = Hauptfenster();
-  if (main == nullptr) return;
-  const QRect client = main->ClientRectOnScreen();
-  const QSize rahmen = frameGeometry().size().expandedTo(size());
-  move(client.left() + main->ClientWidth() - rahmen.width() - 2,
-       client.top() + main->ClientHeight() - main->StatusBarHeight() - rahmen.height() - 2);
 }
 
 void TTabellenDlg::showEvent(QShowEvent* event) {

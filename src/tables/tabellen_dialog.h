@@ -30,8 +30,7 @@ class TTabellenDlg : public QDialog {
   // Vertical, the smallest value at the bottom (see Schieberwert).
   platform::TrackBar* Neue_Trackbar(const QString& name, int x, int y, int w, int h);
 
-  void Zentriere();               // on the screen
-  void Platziere_unten_rechts();  // in the main window's client area, above the status bar
+  void Zentriere();  // on the screen; Platziere_unten_rechts (dialog_bausteine) places in the main window
 
   void showEvent(QShowEvent* event) override;
 };

@@ -5,16 +5,14 @@
 #include "platform/fonts.h"
 #include "platform/safe_call.h"
 #include "platform/scrollbar.h"
+#include "toolkit/dialog_bausteine.h"
 #include "toolkit/hauptfenster.h"
 
 TThemendialog::TThemendialog(QWidget* parent, const QString& name, const QString& caption, int client_w, int client_h)
     : QDialog(parent) {
   setObjectName(name);
   setWindowTitle(caption);
-  platform::TFont font;
-  font.Name = "MS Sans Serif";
-  font.SetSize(8);
-  setFont(platform::widget_font(font));
+  setFont(Dialogschrift());
   setFixedSize(client_w, client_h);
 }
 
@@ -38,22 +36,9 @@ platform::ScrollBar* TThemendialog::Neuer_Schieber(const QString& name, int x, i
   return bar;
 }
 
-void TThemendialog::Platziere_im_Hauptfenster(int x, int y) {
-  THauptfenster* main = Hauptfenster();
-  if (main == nullptr) return;
-  const QRect client = main->ClientRectOnScreen();
-  move(client.left() + x, client.top() + y);
-}
+void TThemendialog::Platziere_im_Hauptfenster(int x, int y) { ::Platziere_im_Hauptfenster(*this, x, y); }
 
-void TThemendialog::Platziere_unten_rechts() {
-  THauptfenster* main = Hauptfenster();
-  if (main == nullptr) return;
-  // The frame, when the window system has one already; else the client size.
-  const QRect frame = frameGeometry();
-  const int w = frame.width() > width() ? frame.width() : width();
-  const int h = frame.height() > height() ? frame.height() : height();
-  Platziere_im_Hauptfenster(main->ClientWidth() - w - 2, main->ClientHeight() - main->StatusBarHeight() - h - 2);
-}
+void TThemendialog::Platziere_unten_rechts() { ::Platziere_unten_rechts(*this); }
 
 void TThemendialog::mousePressEvent(QMouseEvent* event) {
   if (!freie_flaeche_.Press(*this, *event)) QDialog::mousePressEvent(event);

@@ -79,18 +79,9 @@ TEST_F(FelderAppTest, RightClickOpensTheTopicsDialog) {
   const QStringList dialoge = {"EFeldDlg", "MagnetfeldDlg", "E_und_BFeldDlg", "EB_gekreuztDlg"};
   for (int i = 0; i < kFeldthemen.size(); ++i) {
     ASSERT_TRUE(form.Fuehre_Thema_aus(kFeldthemen[i]));
-    QString gesehen;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      if (QWidget* w = QApplication::activeModalWidget()) {
-        gesehen = w->objectName();
-        w->close();
-      }
-    });
-    timer.start();
+    DialogSchliesser schliesser;
     form.FormMouseDown(Qt::RightButton, 100, 100);
-    EXPECT_EQ(gesehen, dialoge[i]);
+    EXPECT_EQ(schliesser.gesehen, QStringList{dialoge[i]});
   }
 }
 

@@ -16,22 +16,6 @@ namespace {
 
 using Form1Test = AppTest;
 
-// Closes whatever modal dialog opens and remembers that one did.
-struct ModalWatcher {
-  bool seen = false;
-  QTimer timer;
-  ModalWatcher() {
-    timer.setInterval(20);
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      if (QWidget* w = QApplication::activeModalWidget()) {
-        seen = true;
-        w->close();
-      }
-    });
-    timer.start();
-  }
-};
-
 TEST_F(Form1Test, PrepareKeepsOnlyTheFlagsThatSurvive) {
   TZeichenmodus all;
   std::memset(static_cast<void*>(&all), 1, sizeof all);
@@ -71,10 +55,10 @@ TEST_F(Form1Test, NewTopicReplacesTheOldOne) {
 
 TEST_F(Form1Test, RightClickWithoutTopicOpensNothing) {
   TForm1 form;
-  ModalWatcher watcher;
+  DialogSchliesser schliesser;
   form.FormMouseDown(Qt::RightButton, 100, 100);
   QApplication::processEvents();
-  EXPECT_FALSE(watcher.seen);
+  EXPECT_TRUE(schliesser.gesehen.isEmpty());
 }
 
 TEST_F(Form1Test, LeftClickRedrawsUnlessAKeyIsHeld) {

@@ -64,18 +64,9 @@ TEST_F(KurvenAppTest, RightClickOpensTheTopicsDialog) {
                                "Auf_entlade_KondDlg", "Ein_aus_SpuleDLG"};
   for (int i = 0; i < kKurventhemen.size(); ++i) {
     ASSERT_TRUE(form.Fuehre_Thema_aus(kKurventhemen[i]));
-    QString gesehen;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      if (QWidget* w = QApplication::activeModalWidget()) {
-        gesehen = w->objectName();
-        w->close();
-      }
-    });
-    timer.start();
+    DialogSchliesser schliesser;
     form.FormMouseDown(Qt::RightButton, 100, 100);
-    EXPECT_EQ(gesehen, dialoge[i]);
+    EXPECT_EQ(schliesser.gesehen, QStringList{dialoge[i]});
   }
 }
 

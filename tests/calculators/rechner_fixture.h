@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "calculators/rahmen.h"
+#include "common/fake_hauptfenster.h"
 #include "platform/safe_call.h"
 #include "platform/service_doubles.h"
-#include "toolkit/hauptfenster.h"
 #include "toolkit/schaltung.h"
 #include "toolkit/zeichenmodus.h"
 
@@ -27,20 +27,6 @@ inline bool Gleich(const TSchaltung& a, const TSchaltung& b) {
     if (static_cast<long double>(a.*feld) != static_cast<long double>(b.*feld)) return false;
   return true;
 }
-
-// A main window that only counts redraw requests.
-class FakeFenster : public THauptfenster {
- public:
-  void Invalidate() override { ++invalidiert; }
-  int ClientWidth() const override { return 782; }
-  int ClientHeight() const override { return 550; }
-  int StatusBarHeight() const override { return 20; }
-  QRect ClientRectOnScreen() const override { return QRect(0, 0, 782, 550); }
-  QWidget* Widget() override { return nullptr; }
-  bool KeyHeld() const override { return false; }
-  TFont CanvasFont() const override { return TFont{}; }
-  int invalidiert = 0;
-};
 
 // Fresh shared state, message-box double, a fake main window and a recording error handler.
 class RechnerTest : public ::testing::Test {
@@ -73,6 +59,6 @@ class RechnerTest : public ::testing::Test {
   }
 
   platform::ScopedTestServices dienste;
-  FakeFenster fenster;
+  FakeHauptfenster fenster;
   std::vector<std::string> fehler;  // what reached the application-wide handler
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QRect>
 #include <QScrollBar>
 #include <QStyle>
@@ -18,4 +20,10 @@ inline QRect Scrollbar_Teil(const QScrollBar& bar, QStyle::SubControl sc) {
   opt.singleStep = bar.singleStep();
   opt.pageStep = bar.pageStep();
   return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar);
+}
+
+// Sends one mouse event with the left button as the one that changed, held the buttons held.
+inline void Maus(QWidget* ziel, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+  QMouseEvent e(type, at, ziel->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+  QApplication::sendEvent(ziel, &e);
 }

@@ -17,11 +17,6 @@
 
 namespace {
 
-void Maus(platform::ScrollBar* bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-  QMouseEvent e(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-  QApplication::sendEvent(bar, &e);
-}
-
 void Taste(platform::ScrollBar* bar, Qt::Key key) {
   bar->setFocus();
   QTest::keyClick(bar, key);
@@ -36,7 +31,7 @@ TEST_F(DialogTest, ResonanceVoltageBarRedrawsOnReleaseAndStepsButNotWhileDragged
   EXPECT_EQ(dlg.windowTitle(), "Serienschwingkreis");
   EXPECT_EQ(dlg.ScrollBar1->Position(), 10);
   EXPECT_EQ(dlg.Label5->text(), "10 V");
-  window.invalidations = 0;
+  window.invalidiert = 0;
 
   platform::ScrollBar* bar = dlg.ScrollBar1;
   const QPoint start = Scrollbar_Teil(*bar, QStyle::SC_ScrollBarSlider).center();
@@ -46,20 +41,20 @@ TEST_F(DialogTest, ResonanceVoltageBarRedrawsOnReleaseAndStepsButNotWhileDragged
   ASSERT_GT(gezogen, 10);
   EXPECT_EQ(dlg.Label5->text(), QString("%1 V").arg(gezogen));
   EXPECT_EQ(static_cast<long double>(Schaltung.Ueff), 10.0L);
-  EXPECT_EQ(window.invalidations, 0);
+  EXPECT_EQ(window.invalidiert, 0);
 
   Maus(bar, QEvent::MouseButtonRelease, start + QPoint(40, 0), Qt::NoButton);
   EXPECT_EQ(static_cast<long double>(Schaltung.Ueff), gezogen);
-  EXPECT_EQ(window.invalidations, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 
   Taste(bar, Qt::Key_Left);
   EXPECT_EQ(static_cast<long double>(Schaltung.Ueff), gezogen - 1);
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
 
   // A page click moves the bar but leaves the value and the drawing alone.
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, Scrollbar_Teil(*bar, QStyle::SC_ScrollBarAddPage).center());
   EXPECT_EQ(static_cast<long double>(Schaltung.Ueff), gezogen - 1);
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
 }
 
 TEST_F(DialogTest, ResonanceComponentBarsRedrawOnEveryChange) {
@@ -70,12 +65,12 @@ TEST_F(DialogTest, ResonanceComponentBarsRedrawOnEveryChange) {
   EXPECT_EQ(dlg.ScrollBar2->Position(), 500);  // 1 uF halfway between 1 nF and 1 mF
   EXPECT_EQ(dlg.Label6->text(), "1 uF");
   for (platform::ScrollBar* bar : {dlg.ScrollBar2, dlg.ScrollBar3, dlg.ScrollBar4}) {
-    window.invalidations = 0;
+    window.invalidiert = 0;
     const QPoint start = Scrollbar_Teil(*bar, QStyle::SC_ScrollBarSlider).center();
     Maus(bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
     Maus(bar, QEvent::MouseMove, start + QPoint(10, 0), Qt::LeftButton);
     Maus(bar, QEvent::MouseMove, start + QPoint(20, 0), Qt::LeftButton);
-    EXPECT_EQ(window.invalidations, 2) << bar->objectName().toStdString();
+    EXPECT_EQ(window.invalidiert, 2) << bar->objectName().toStdString();
     Maus(bar, QEvent::MouseButtonRelease, start + QPoint(20, 0), Qt::NoButton);
   }
   EXPECT_TRUE(RelNear(Schaltung.R, Wert_aus_Schieber(dlg.ScrollBar4->Position(), 1000, 1, 1000), 1e-9L));
@@ -108,13 +103,13 @@ TEST_F(DialogTest, LCBarsUseHalfSteps) {
   EXPECT_EQ(dlg.ScrollBar4->Position(), 10);
   EXPECT_EQ(dlg.Label8->text(), "5 Ohm");
   EXPECT_EQ(dlg.pos(), QPoint(100 + 400 + 5, 80 + 300 + 150));
-  window.invalidations = 0;
+  window.invalidiert = 0;
   Taste(dlg.ScrollBar4, Qt::Key_Right);
   EXPECT_EQ(static_cast<long double>(Schaltung.R), 5.5L);
   EXPECT_EQ(dlg.Label8->text(), "5.500 Ohm");
   Taste(dlg.ScrollBar1, Qt::Key_Left);
   EXPECT_EQ(static_cast<long double>(Schaltung.Ug), 9.5L);
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
 }
 
 TEST_F(DialogTest, ChoosingVariableFixesTheAxisAtThePresentTau) {
@@ -124,16 +119,16 @@ TEST_F(DialogTest, ChoosingVariableFixesTheAxisAtThePresentTau) {
   dlg.show();
   EXPECT_EQ(dlg.RadioGroup1->ItemIndex(), 0);
   const long double tau = Schaltung.R * Schaltung.C;  // R snapped to the bar's grid
-  window.invalidations = 0;
+  window.invalidiert = 0;
   dlg.RadioGroup1->Button(1)->click();
   EXPECT_FALSE(Zeichenmodus.Konstante_Achse_RC);
   EXPECT_TRUE(RelNear(Tau_Achse_RC, tau, 1e-9L));
-  EXPECT_EQ(window.invalidations, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 
   // R changes, the axis stays.
   Taste(dlg.ScrollBar1, Qt::Key_Right);
   EXPECT_TRUE(RelNear(Tau_Achse_RC, tau, 1e-9L));
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
   QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(300, 80));
   EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }

@@ -4,29 +4,13 @@
 #include <QImage>
 #include <functional>
 
+#include "common/fake_hauptfenster.h"
 #include "platform/canvas.h"
 #include "platform/recorder.h"
 #include "toolkit/farben.h"
-#include "toolkit/hauptfenster.h"
 #include "toolkit/layout.h"
 #include "toolkit/schaltung.h"
 #include "toolkit/zeichenmodus.h"
-
-// Main window stand-in: counts redraw requests, client area at (100, 80) on the screen.
-class FakeWindow : public THauptfenster {
- public:
-  void Invalidate() override { ++invalidations; }
-  int ClientWidth() const override { return w; }
-  int ClientHeight() const override { return h; }
-  int StatusBarHeight() const override { return sb; }
-  QRect ClientRectOnScreen() const override { return QRect(100, 80, w, h); }
-  QWidget* Widget() override { return nullptr; }
-  bool KeyHeld() const override { return false; }
-  TFont CanvasFont() const override { return {}; }
-
-  int invalidations = 0;
-  int w = 800, h = 600, sb = 20;
-};
 
 // Fresh shared state, a fake main window and a layout of its size.
 class KurvenTest : public ::testing::Test {
@@ -70,5 +54,5 @@ class KurvenTest : public ::testing::Test {
     return out;
   }
 
-  FakeWindow window;
+  FakeHauptfenster window{800, 600, 20, {100, 80}};
 };

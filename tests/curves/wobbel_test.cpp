@@ -168,11 +168,6 @@ TEST_F(WobbelTest, HighAndLowPassPanelMarksAndEnvelopes) {
 
 // ---- Dialogs ----
 
-void Maus(platform::ScrollBar* bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-  QMouseEvent e(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-  QApplication::sendEvent(bar, &e);
-}
-
 void Seitenklick(platform::ScrollBar* bar) {
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, Scrollbar_Teil(*bar, QStyle::SC_ScrollBarAddPage).center());
 }
@@ -195,7 +190,7 @@ TEST_F(WobbelDlgTest, SweepDialogSnapsToItsBarsAndTheZoomFollowsOnlyOnRelease) {
   EXPECT_EQ(dlg.ScrollBar6->Position(), 100);
   EXPECT_EQ(dlg.Label11->text(), "20");
 
-  window.invalidations = 0;
+  window.invalidiert = 0;
   platform::ScrollBar* zoom = dlg.ScrollBar6;
   const QPoint start = Scrollbar_Teil(*zoom, QStyle::SC_ScrollBarSlider).center();
   Maus(zoom, QEvent::MouseButtonPress, start, Qt::LeftButton);
@@ -204,12 +199,12 @@ TEST_F(WobbelDlgTest, SweepDialogSnapsToItsBarsAndTheZoomFollowsOnlyOnRelease) {
   ASSERT_GT(gezogen, 100);
   EXPECT_EQ(dlg.Label11->text(), Formatiere_Festkomma(gezogen * 0.2L));
   EXPECT_EQ(static_cast<long double>(Schaltung.Zoom), 20.0L);
-  EXPECT_EQ(window.invalidations, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   Maus(zoom, QEvent::MouseButtonRelease, start + QPoint(20, 0), Qt::NoButton);
   EXPECT_EQ(static_cast<long double>(Schaltung.Zoom), static_cast<long double>(real48(gezogen * 0.2L)));
-  EXPECT_EQ(window.invalidations, 1);
+  EXPECT_EQ(window.invalidiert, 1);
   Seitenklick(zoom);  // page clicks leave the zoom alone
-  EXPECT_EQ(window.invalidations, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 
   // U and fs act on every scroll code, page clicks included.
   Seitenklick(dlg.ScrollBar1);
@@ -218,7 +213,7 @@ TEST_F(WobbelDlgTest, SweepDialogSnapsToItsBarsAndTheZoomFollowsOnlyOnRelease) {
   Seitenklick(dlg.ScrollBar5);
   EXPECT_EQ(Schaltung.fs, dlg.ScrollBar5->Position());
   EXPECT_EQ(dlg.Label10->text(), QString("%1 Hz").arg(Schaltung.fs));
-  EXPECT_GE(window.invalidations, 3);
+  EXPECT_GE(window.invalidiert, 3);
 
   QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(300, 100));
   EXPECT_EQ(dlg.result(), QDialog::Rejected);
@@ -247,23 +242,23 @@ TEST_F(WobbelDlgTest, HighLowPassDialogRedrawsWhenTheBarComesToRest) {
   EXPECT_TRUE(RelNear(Schaltung.C, 1e-9L * std::pow(1e6L, 0.667L), 1e-9L));
   EXPECT_EQ(dlg.Label3->text(), "1.995 Ohm");
   EXPECT_EQ(dlg.Label4->text(), Formatiere_Festkomma(Schaltung.C * 1e6L) + " uF");
-  EXPECT_EQ(window.invalidations, 1);  // the drawing takes the snapped values
+  EXPECT_EQ(window.invalidiert, 1);  // the drawing takes the snapped values
 
-  window.invalidations = 0;
+  window.invalidiert = 0;
   platform::ScrollBar* bar = dlg.ScrollBar2;
   const QPoint start = Scrollbar_Teil(*bar, QStyle::SC_ScrollBarSlider).center();
   Maus(bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
   Maus(bar, QEvent::MouseMove, start + QPoint(-30, 0), Qt::LeftButton);
   EXPECT_LT(dlg.ScrollBar2->Position(), 667);
   EXPECT_EQ(dlg.Label4->text(), Formatiere_Festkomma(Schaltung.C * 1e6L) + " uF");
-  EXPECT_EQ(window.invalidations, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   Maus(bar, QEvent::MouseButtonRelease, start + QPoint(-30, 0), Qt::NoButton);
-  EXPECT_EQ(window.invalidations, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 
   const long double R_vorher = Schaltung.R;
   Seitenklick(dlg.ScrollBar1);
   EXPECT_GT(Schaltung.R, R_vorher);
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
 
   QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(300, 38));
   EXPECT_EQ(dlg.result(), QDialog::Accepted);

@@ -86,7 +86,7 @@ TEST_F(FeldTest, ViewCommandsChangeUnitsAndRedraw) {
   EXPECT_EQ(Ansicht.Nx, 10);
   EXPECT_EQ(Ansicht.x0, 190);
   EXPECT_EQ(static_cast<long double>(Ansicht.Drehung_y), 0.0L);
-  EXPECT_EQ(window.invalidations, 8);
+  EXPECT_EQ(window.invalidiert, 8);
   EXPECT_TRUE(Am_Ursprung(195, 270, 5));
   EXPECT_FALSE(Am_Ursprung(196, 275, 5));
 }

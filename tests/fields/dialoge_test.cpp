@@ -13,11 +13,6 @@
 
 namespace {
 
-void Maus(platform::ScrollBar* bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-  QMouseEvent e(type, at, bar->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-  QApplication::sendEvent(bar, &e);
-}
-
 using FeldDialogTest = FeldTest;
 
 // Placing the voltage bar snaps Ub to its grid (v = 599 691 m/s), placing the speed bar
@@ -67,7 +62,7 @@ TEST_F(FeldDialogTest, RotationBarsStartAtTheViewAndTurnItOnPageClicksAndDrags) 
   dlg.show();
   EXPECT_EQ(dlg.zScrollBar->Position(), 40);
   EXPECT_EQ(dlg.xScrollBar->Position(), 0);
-  window.invalidations = 0;
+  window.invalidiert = 0;
   platform::ScrollBar* bar = dlg.xScrollBar;
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, Scrollbar_Teil(*bar, QStyle::SC_ScrollBarAddPage).center());
   EXPECT_EQ(static_cast<long double>(Ansicht.Drehung_x), bar->Position());
@@ -77,7 +72,7 @@ TEST_F(FeldDialogTest, RotationBarsStartAtTheViewAndTurnItOnPageClicksAndDrags) 
   Maus(bar, QEvent::MouseMove, start + QPoint(30, 0), Qt::LeftButton);
   const int gezogen = bar->Position();
   EXPECT_EQ(static_cast<long double>(Ansicht.Drehung_x), gezogen);
-  EXPECT_GT(window.invalidations, 1);
+  EXPECT_GT(window.invalidiert, 1);
   Maus(bar, QEvent::MouseButtonRelease, start + QPoint(30, 0), Qt::NoButton);
   EXPECT_EQ(static_cast<long double>(Ansicht.Drehung_z), 40.0L);
 

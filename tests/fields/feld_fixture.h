@@ -5,31 +5,15 @@
 #include <functional>
 #include <vector>
 
+#include "common/fake_hauptfenster.h"
 #include "fields/ansicht.h"
 #include "fields/elektronenbahn.h"
 #include "platform/canvas.h"
 #include "platform/recorder.h"
 #include "platform/service_doubles.h"
 #include "toolkit/farben.h"
-#include "toolkit/hauptfenster.h"
 #include "toolkit/layout.h"
 #include "toolkit/zeichenmodus.h"
-
-// Main window stand-in of the given client size (status bar included); counts redraw requests.
-class FeldFenster : public THauptfenster {
- public:
-  void Invalidate() override { ++invalidations; }
-  int ClientWidth() const override { return w; }
-  int ClientHeight() const override { return h; }
-  int StatusBarHeight() const override { return sb; }
-  QRect ClientRectOnScreen() const override { return QRect(100, 80, w, h); }
-  QWidget* Widget() override { return nullptr; }
-  bool KeyHeld() const override { return false; }
-  TFont CanvasFont() const override { return {}; }
-
-  int invalidations = 0;
-  int w = 782, h = 550, sb = 19;
-};
 
 struct TPunkt3 {
   long double x, y, z;
@@ -76,7 +60,7 @@ class FeldTest : public ::testing::Test {
     return rec;
   }
 
-  FeldFenster window;
+  FakeHauptfenster window{782, 550, 19, {100, 80}};
   platform::ScopedTestServices services;
   QImage bild;  // the last drawing
 };

@@ -81,13 +81,13 @@ TEST_F(FourierTest, Fourier1DialogSetsSignalAndHarmonics) {
   EXPECT_FALSE(Zeichenmodus.Dreieck);
   EXPECT_EQ(dlg.Oberwellenknoepfe[1]->text(), "eine Obewelle");
 
-  window.invalidations = 0;
+  window.invalidiert = 0;
   QTest::mouseClick(dlg.Oberwellenknoepfe[8], Qt::LeftButton);
   EXPECT_EQ(Fourierwerte.N, 128);
   dlg.RadioGroup1->SetItemIndex(6);
   EXPECT_EQ(Gewaehltes_Signal(), Fouriersignal::Zweiweg_Gleichrichtung);
   EXPECT_EQ(Fourierwerte.N, 128);  // another signal keeps N
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
 }
 
 TEST_F(FourierTest, Fourier2DialogCoefficientsAndStandard) {
@@ -97,10 +97,10 @@ TEST_F(FourierTest, Fourier2DialogCoefficientsAndStandard) {
   EXPECT_EQ(dlg.pos(), QPoint(100 + 400 + 5, 80));
   EXPECT_EQ(Fourierwerte.K, TKoeffizienten{});
 
-  window.invalidations = 0;
+  window.invalidiert = 0;
   dlg.TrackBars[1]->setValue(3);     // as a user move: a1 = -0.3
   dlg.TrackBars[16]->setValue(-20);  // b8 = +2 at the top
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
   platform::Recorder rec = Zeichne(Zeichne_Fourier2);
   const auto* a1 = rec.findText("  a1 = -0.300");
   ASSERT_NE(a1, nullptr) << rec.allText().toStdString();

@@ -6,28 +6,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "common/fake_hauptfenster.h"
 #include "common/scrollbar_teil.h"
 
 #include "platform/scrollbar.h"
 #include "toolkit/farben.h"
-#include "toolkit/hauptfenster.h"
 #include "toolkit/schaltung.h"
 #include "toolkit/zeichenmodus.h"
-
-// Main window stand-in: counts redraw requests, has a fixed place on the screen.
-class FakeHauptfenster : public THauptfenster {
- public:
-  void Invalidate() override { ++invalidates; }
-  int ClientWidth() const override { return 782; }
-  int ClientHeight() const override { return 550; }
-  int StatusBarHeight() const override { return 20; }
-  QRect ClientRectOnScreen() const override { return QRect(100, 50, 782, 550); }
-  QWidget* Widget() override { return nullptr; }
-  bool KeyHeld() const override { return false; }
-  TFont CanvasFont() const override { return TFont{}; }
-
-  int invalidates = 0;
-};
 
 // Fresh shared state and the fake main window; helpers that drive a scroll bar with the mouse.
 class DlgTest : public ::testing::Test {
@@ -43,8 +28,7 @@ class DlgTest : public ::testing::Test {
   static QRect Teil(platform::ScrollBar& bar, QStyle::SubControl sc) { return Scrollbar_Teil(bar, sc); }
 
   static void Maus(platform::ScrollBar& bar, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-    QMouseEvent e(type, at, bar.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(&bar, &e);
+    ::Maus(&bar, type, at, held);
   }
 
   // Presses the thumb and moves it dx pixels to the right, without releasing it.
@@ -68,5 +52,5 @@ class DlgTest : public ::testing::Test {
 
   static QString Text(const QLabel* label) { return label->text(); }
 
-  FakeHauptfenster window;
+  FakeHauptfenster window{782, 550, 20, {100, 50}};
 };

@@ -23,7 +23,7 @@ TEST_F(DrehstromDlgTest, OpensWithAllBarsAt240AndWholeVoltLabels) {
     EXPECT_EQ(bar->Max(), 300);
   }
   for (QLabel* label : {dlg.Label41, dlg.Label42, dlg.Label43}) EXPECT_EQ(Text(label), "240 V");
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
 }
 
 TEST_F(DrehstromDlgTest, OpensAtTheBottomRightOfTheMainWindow) {
@@ -38,23 +38,23 @@ TEST_F(DrehstromDlgTest, DragShowsOnlyTheLabelReleaseSetsTheVoltageAndRedraws) {
   ASSERT_GT(pos, 240);
   EXPECT_EQ(Text(dlg.Label41), QString("%1 V").arg(pos));
   EXPECT_EQ(Drehstromwerte.U1, 240.0L);
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   Loslassen(*dlg.U1ScrollBar, at);
   EXPECT_EQ(Drehstromwerte.U1, static_cast<long double>(pos));
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 }
 
 TEST_F(DrehstromDlgTest, ArrowStepRedrawsPageStepDoesNot) {
   Pfeil_links(*dlg.U2ScrollBar);
   EXPECT_EQ(Drehstromwerte.U2, 239.0L);
   EXPECT_EQ(Text(dlg.Label42), "239 V");
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
   Seite_rechts(*dlg.U3ScrollBar);
   const int pos = dlg.U3ScrollBar->Position();
   EXPECT_GT(pos, 240);
   EXPECT_EQ(Drehstromwerte.U3, static_cast<long double>(pos));
   EXPECT_EQ(Text(dlg.Label43), QString("%1 V").arg(pos));
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 }
 
 TEST_F(DrehstromDlgTest, ClickOnTheFreeAreaCloses) {

@@ -1,27 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "common/fake_hauptfenster.h"
 #include "phasor_fixture.h"
 #include "phasors/einzelzeiger.h"
 #include "phasors/reihenzeiger.h"
-#include "toolkit/hauptfenster.h"
 
 namespace {
-
-// A main window that only knows whether a key is held and a redraw pending.
-class FakeWindow : public THauptfenster {
- public:
-  void Invalidate() override {}
-  int ClientWidth() const override { return 782; }
-  int ClientHeight() const override { return 350; }
-  int StatusBarHeight() const override { return 20; }
-  QRect ClientRectOnScreen() const override { return {0, 0, 782, 350}; }
-  QWidget* Widget() override { return nullptr; }
-  bool KeyHeld() const override { return key_held; }
-  TFont CanvasFont() const override { return {}; }
-  bool Neuzeichnen_ausstehend() const override { return redraw_pending; }
-  bool key_held = false;
-  bool redraw_pending = false;
-};
 
 class UmlaufTest : public PhasorTest {
  protected:
@@ -41,7 +25,7 @@ class UmlaufTest : public PhasorTest {
     Zeichne_C_Zeiger(canvas);
   }
 
-  FakeWindow window;
+  FakeHauptfenster window{782, 350, 20};
   int presents = 0;
 };
 
@@ -68,15 +52,15 @@ TEST_F(UmlaufTest, AHeldKeyStopsTheTurnWhilePausingIsEnabled) {
   int held_calls = 0;
   // While the key is down nothing is drawn and no step is taken; the fifth look lets go.
   services.events.on_process = [&] {
-    if (!window.key_held) return;
+    if (!window.taste_gedrueckt) return;
     if (held_calls == 0) ops_when_pressed = rec.ops().size();
     EXPECT_EQ(rec.ops().size(), ops_when_pressed) << "drawn while the key was held";
     EXPECT_EQ(presents, 100) << "stepped on while the key was held";
-    if (++held_calls == 5) window.key_held = false;
+    if (++held_calls == 5) window.taste_gedrueckt = false;
   };
   rec.clear();
   Zeichne_im_Fenster([&] {
-    if (presents == 100) window.key_held = true;
+    if (presents == 100) window.taste_gedrueckt = true;
   });
   EXPECT_EQ(held_calls, 5);
   EXPECT_EQ(presents, 361);
@@ -84,7 +68,7 @@ TEST_F(UmlaufTest, AHeldKeyStopsTheTurnWhilePausingIsEnabled) {
 }
 
 TEST_F(UmlaufTest, AHeldKeyIsIgnoredWithoutPausing) {
-  window.key_held = true;
+  window.taste_gedrueckt = true;
   Zeichne_im_Fenster();
   EXPECT_EQ(presents, 361);
   EXPECT_EQ(services.events.count, 0);
@@ -93,7 +77,7 @@ TEST_F(UmlaufTest, AHeldKeyIsIgnoredWithoutPausing) {
 TEST_F(UmlaufTest, APendingRedrawEndsTheTurnButNotOffScreen) {
   Einstellungen.Anhalten = true;
   services.events.on_process = [&] {
-    if (presents == 120) window.redraw_pending = true;
+    if (presents == 120) window.neuzeichnen_ausstehend = true;
   };
   Zeichne_im_Fenster();
   EXPECT_EQ(presents, 120);

@@ -30,11 +30,11 @@ TEST_F(ZeigerDlgTest, ResistorDialogSnapsRToItsGridOnOpening) {
   EXPECT_EQ(dlg.RScrollBar1->Position(), 435);
   EXPECT_TRUE(RelNear(Schaltung.R_Zeiger, 5.010926729, 1e-9));
   EXPECT_EQ(Text(dlg.Label37), "5.011 Ohm");
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   // The drawing computes its own values: a step only stores R and redraws.
   Pfeil_rechts(*dlg.RScrollBar1);
   EXPECT_TRUE(RelNear(Schaltung.R_Zeiger, Wert_aus_Schieber(436, 1000, 0.5L, 100), 1e-11));
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 }
 
 TEST_F(ZeigerDlgTest, CapacitorDialogFollowsTheTopicAndItsFrequencyBarReaches5Hz) {
@@ -53,10 +53,10 @@ TEST_F(ZeigerDlgTest, CapacitorDialogFollowsTheTopicAndItsFrequencyBarReaches5Hz
   const QPoint at = Ziehe(*dlg.ScrollBar2, -400);
   EXPECT_EQ(Text(dlg.Label11), "5 Hz");
   EXPECT_EQ(Schaltung.f, 500.0L);
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   Loslassen(*dlg.ScrollBar2, at);
   EXPECT_EQ(Schaltung.f, 5.0L);
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 }
 
 TEST_F(ZeigerDlgTest, CoilDialogShowsLInMillihenry) {
@@ -99,7 +99,7 @@ TEST_P(ZweiElementeTest, CaptionNamesAndLabelsFollowTheTopic) {
   EXPECT_EQ(Text(dlg.Label22), r.texte[0]);
   EXPECT_EQ(Text(dlg.Label24), r.texte[1]);
   EXPECT_EQ(Text(dlg.Label26), r.texte[2]);
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rollen, ZweiElementeTest,
@@ -138,7 +138,7 @@ TEST_F(RCDlgTest, R200SnapsToTheGridOfA10000StepBarFrom5To1000) {
   EXPECT_NE(Schaltung.R_Zeiger, 200.0L);
   EXPECT_TRUE(RelNear(Schaltung.R_Zeiger, 199.9618229395, 1e-10));
   EXPECT_TRUE(RelNear(Schaltung.Z, Z_aus_Werten(), 1e-10));
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
 }
 
 TEST_F(RCDlgTest, DragChangesTheLabelButNotTheDrawingUntilRelease) {
@@ -146,9 +146,9 @@ TEST_F(RCDlgTest, DragChangesTheLabelButNotTheDrawingUntilRelease) {
   const QPoint at = Ziehe(*dlg->ScrollBar1, 30);
   EXPECT_NE(Text(dlg->Label22), vorher);
   EXPECT_EQ(Text(dlg->Label22), Formatiere_Festkomma(Schaltung.R_Zeiger) + " Ohm");
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   Loslassen(*dlg->ScrollBar1, at);
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
   EXPECT_TRUE(RelNear(Schaltung.Z, Z_aus_Werten(), 1e-10));
 }
 
@@ -158,7 +158,7 @@ TEST_F(RCDlgTest, ArrowStepRecomputesWithTheNewValueAndRedraws) {
   EXPECT_TRUE(RelNear(Schaltung.C, Wert_aus_Schieber(3334, 10000, 1e-6L, 1e-3L), 1e-11));
   EXPECT_TRUE(RelNear(Schaltung.Xc, Berechne_Xc(Schaltung.C, Schaltung.f), 1e-10));
   EXPECT_TRUE(RelNear(Schaltung.Z, Z_aus_Werten(), 1e-10));
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 }
 
 TEST_F(RCDlgTest, PageStepChangesValueAndLabelWithoutRedraw) {
@@ -166,7 +166,7 @@ TEST_F(RCDlgTest, PageStepChangesValueAndLabelWithoutRedraw) {
   Seite_rechts(*dlg->ScrollBar3);
   EXPECT_GT(Schaltung.f, f_vorher);
   EXPECT_EQ(Text(dlg->Label26), Formatiere_Festkomma(Schaltung.f) + " Hz");
-  EXPECT_EQ(window.invalidates, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   // The derived values already follow, for the next redraw.
   EXPECT_TRUE(RelNear(Schaltung.Z, Z_aus_Werten(), 1e-10));
 }
@@ -196,7 +196,7 @@ TEST_F(ZeigerDlgTest, RCLFrequencyBarIsLinearFrom10To1000) {
   EXPECT_EQ(Schaltung.f, 51.0L);
   EXPECT_EQ(Text(dlg.Label35), "51 Hz");
   EXPECT_TRUE(RelNear(Schaltung.XL, Berechne_XL(Schaltung.L, 51), 1e-10));
-  EXPECT_EQ(window.invalidates, 1);
+  EXPECT_EQ(window.invalidiert, 1);
   for (int i = 0; i < 3; ++i) Pfeil_links(*dlg.ScrollBar4);
   dlg.ScrollBar4->setFocus();
   QTest::keyClick(dlg.ScrollBar4, Qt::Key_Home);

@@ -7,28 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "common/fake_hauptfenster.h"
 #include "platform/safe_call.h"
 #include "platform/service_doubles.h"
 #include "tables/tabellenwerte.h"
 #include "toolkit/farben.h"
 #include "toolkit/formulas.h"
-#include "toolkit/hauptfenster.h"
 #include "toolkit/schaltung.h"
 #include "toolkit/zeichenmodus.h"
-
-// A main window that only counts redraw requests.
-class Tabellenfenster : public THauptfenster {
- public:
-  void Invalidate() override { ++invalidiert; }
-  int ClientWidth() const override { return 782; }
-  int ClientHeight() const override { return 550; }
-  int StatusBarHeight() const override { return 20; }
-  QRect ClientRectOnScreen() const override { return QRect(0, 0, 782, 550); }
-  QWidget* Widget() override { return nullptr; }
-  bool KeyHeld() const override { return false; }
-  TFont CanvasFont() const override { return TFont{}; }
-  int invalidiert = 0;
-};
 
 // Fresh shared state as on a fresh start, service doubles, a fake main window and a
 // recording error handler.
@@ -63,7 +49,7 @@ class TabellenTest : public ::testing::Test {
   }
 
   platform::ScopedTestServices dienste;
-  Tabellenfenster fenster;
+  FakeHauptfenster fenster;
   std::vector<std::string> fehler;  // what reached the application-wide handler
   QTemporaryDir ordner;
 };
