@@ -90,6 +90,7 @@ void TForm1::Zeichne_Ausgabe(Canvas& canvas, platform::Recorder* recorder) {
 
 void TForm1::Zeichne_Image1(platform::Recorder* recorder) {
   Image1 = QImage(Bildgroesse(), QImage::Format_RGB32);
+  if (Image1.isNull()) return;  // too little memory: the caller reports the empty image
   Canvas canvas(&Image1);
   Zeichne_Ausgabe(canvas, recorder);
 }
