@@ -33,7 +33,12 @@ std::optional<int> whole_number(const QString& text) {
 IniFile::IniFile(QString path) : path_(std::move(path)) {
   QFile file(path_);
   if (!file.open(QIODevice::ReadOnly)) return;
-  QByteArray bytes = file.readAll();
+  // A settings file is a few hundred bytes; a huge one would cost seconds at every start.
+  if (file.size() > kMaxSize) {
+    too_large_ = true;
+    return;
+  }
+  QByteArray bytes = file.read(kMaxSize + 1);
   if (bytes.startsWith("\xEF\xBB\xBF")) {
     bom_ = true;
     bytes.remove(0, 3);
@@ -145,22 +150,20 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 }
 
 bool IniFile::UpdateFile() {
+  if (too_large_) return false;  // writing what was not read would lose the file's content
   QString text;
   const QString end = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
   for (const Line& l : lines_) text += l.text + end;
-  QByteArray bytes;
+  // The byte-order mark stays as found, whatever the encoding: a Latin-1 file may start with
+  // one too, and dropping it would turn the next mark-like bytes into a first line.
+  QByteArray bytes = bom_ ? QByteArray("\xEF\xBB\xBF") : QByteArray();
   bool latin1 = latin1_;
   if (latin1) {
     for (QChar c : text) {
       if (c.unicode() > 0xFF) latin1 = false;
     }
   }
-  if (latin1) {
-    bytes = text.toLatin1();
-  } else {
-    if (bom_) bytes = "\xEF\xBB\xBF";
-    bytes += text.toUtf8();
-  }
+  bytes += latin1 ? text.toLatin1() : text.toUtf8();
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) {

@@ -12,8 +12,11 @@ namespace platform {
 // when the bytes are not valid UTF-8; writes back in the encoding and line ends it found.
 class IniFile {
  public:
-  // Reads the file when it exists; a missing or unreadable file reads as empty.
+  // Reads the file when it exists; a missing or unreadable file reads as empty, and so does
+  // one larger than kMaxSize, which then is never written over.
   explicit IniFile(QString path);
+  static constexpr qint64 kMaxSize = 1024 * 1024;
+  bool TooLarge() const { return too_large_; }
 
   const QString& FileName() const { return path_; }
   bool Exists() const;
@@ -47,6 +50,7 @@ class IniFile {
   bool latin1_ = false;
   bool bom_ = false;
   bool crlf_ = false;
+  bool too_large_ = false;
 };
 
 }  // namespace platform
