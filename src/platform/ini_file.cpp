@@ -1,5 +1,6 @@
 #include "platform/ini_file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QFile>
@@ -38,7 +39,16 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {
     too_large_ = true;
     return;
   }
-  QByteArray bytes = file.read(kMaxSize + 1);
+  Lies(file.read(file.size()));
+}
+
+IniFile IniFile::FromBytes(const QByteArray& bytes) {
+  IniFile ini{QString()};
+  ini.Lies(bytes);
+  return ini;
+}
+
+void IniFile::Lies(QByteArray bytes) {
   if (bytes.startsWith("\xEF\xBB\xBF")) {
     bom_ = true;
     bytes.remove(0, 3);
@@ -151,6 +161,17 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 
 bool IniFile::UpdateFile() {
   if (too_large_) return false;  // writing what was not read would lose the file's content
+  const QByteArray bytes = Bytes();
+  QSaveFile file(path_);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+QByteArray IniFile::Bytes() const {
   QString text;
   const QString end = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
   for (const Line& l : lines_) text += l.text + end;
@@ -163,14 +184,21 @@ bool IniFile::UpdateFile() {
       if (c.unicode() > 0xFF) latin1 = false;
     }
   }
-  bytes += latin1 ? text.toLatin1() : text.toUtf8();
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
+  // Latin-1 bytes that happen to form valid UTF-8 would be read as UTF-8 next time ("Ã¼"
+  // becomes "ü"): such a file is written in UTF-8, so every value reads back as it was.
+  if (latin1) {
+    const QByteArray roh = text.toLatin1();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString als_utf8 = utf8.decode(roh);  // decodes only when converted
+    const bool nur_ascii = std::all_of(roh.begin(), roh.end(), [](char c) { return static_cast<uchar>(c) < 0x80; });
+    if (nur_ascii || utf8.hasError()) {
+      bytes += roh;
+    } else {
+      latin1 = false;
+    }
   }
-  return file.commit();
+  if (!latin1) bytes += text.toUtf8();
+  return bytes;
 }
 
 }  // namespace platform

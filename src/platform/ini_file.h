@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -16,6 +17,8 @@ class IniFile {
   // one larger than kMaxSize, which then is never written over.
   explicit IniFile(QString path);
   static constexpr qint64 kMaxSize = 1024 * 1024;
+  // The same from the file's bytes, without a file.
+  static IniFile FromBytes(const QByteArray& bytes);
   bool TooLarge() const { return too_large_; }
 
   const QString& FileName() const { return path_; }
@@ -31,6 +34,8 @@ class IniFile {
 
   // Writes the file; false when it cannot be written.
   bool UpdateFile();
+  // What UpdateFile writes.
+  QByteArray Bytes() const;
 
  private:
   struct Line {
@@ -42,6 +47,7 @@ class IniFile {
     QString value;  // entries only, trimmed
   };
 
+  void Lies(QByteArray bytes);
   void Parse(const QString& text);
   std::optional<size_t> Find(const QString& section, const QString& key) const;
 

@@ -106,6 +106,17 @@ TEST_F(IniFileTest, MarkOfALatin1FileIsKept) {
   EXPECT_TRUE(Read().startsWith(zwei_marken));
 }
 
+// Latin-1 that would read as UTF-8 once the only other byte is written over: every value
+// must still read back as before.
+TEST_F(IniFileTest, Latin1ThatWouldReadAsUtf8KeepsItsValues) {
+  Write("[Einstellungen]\nName=\xC3\xBC\nFenster=\xFC\n");
+  IniFile ini(path);
+  const QString name = ini.ReadString("Einstellungen", "Name", "");
+  ini.WriteInteger("Einstellungen", "Fenster", 1);
+  ASSERT_TRUE(ini.UpdateFile());
+  EXPECT_EQ(IniFile(path).ReadString("Einstellungen", "Name", ""), name);
+}
+
 // A file beyond 1 MiB is neither read nor written over.
 TEST_F(IniFileTest, HugeFileIsNotRead) {
   const QByteArray gross = "[Einstellungen]\nFenster=1\n" + QByteArray(1024 * 1024, ';');
