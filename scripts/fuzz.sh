@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 top="$(pwd)"
 source scripts/common.sh
-PACKAGES=(qt6-base-dev qt6-svg-dev cmake ninja-build clang libclang-rt-14-dev)
+PACKAGES+=(clang libclang-rt-14-dev)
 ensure_packages
 
 sekunden="${1:-60}"
