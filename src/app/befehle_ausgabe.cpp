@@ -91,6 +91,7 @@ void TForm1::Zeichne_Ausgabe(Canvas& canvas, platform::Recorder* recorder) {
 
 void TForm1::Zeichne_Image1(platform::Recorder* recorder) {
   Image1 = QImage(Bildgroesse(), QImage::Format_RGB32);
+  if (Image1.isNull()) return;  // too little memory: the caller reports the empty image
   Image1.setDevicePixelRatio(Zoomfaktor());
   if (zoom_ != 100) Image1.fill(Farben.Hintergrund);  // the last pixels of a rounded-down zoomed size
   Canvas canvas(&Image1);

@@ -1,8 +1,10 @@
 #include "app/einstellungen_dlg.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 #include <QScreen>
+#include <cstdio>
 
 #include "platform/bevel.h"
 #include "platform/fonts.h"
@@ -95,6 +97,9 @@ void TEinstellungenDlg::FormShow() { Read_iniFile(); }
 
 void TEinstellungenDlg::Read_iniFile() {
   platform::IniFile ini(Pfad_Einstellungsdatei());
+  if (ini.TooLarge())
+    std::fprintf(stderr, "velumat: %s ist größer als 1 MiB und wird nicht gelesen; es gelten die Grundeinstellungen.\n",
+                 QDir::toNativeSeparators(ini.FileName()).toLocal8Bit().constData());
   RadioGroup1->SetItemIndex(im_Bereich(ini.ReadInteger(kSektion, "Hintergrundfarbe", 0), 8, 0));
   RadioGroup2->SetItemIndex(im_Bereich(ini.ReadInteger(kSektion, "waittime", 0), 9, 0));
   RadioGroup3->SetItemIndex(im_Bereich(ini.ReadInteger(kSektion, "Fenster", 0), 2, 0));

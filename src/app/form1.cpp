@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -114,6 +115,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   resize(782, 550 + menuBar()->sizeHint().height());
   FormCreate();
   Setze_Hauptfenster(this);
+  // A key may be let go while a menu or a message box has the keyboard: watch every release.
+  qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
@@ -141,6 +144,7 @@ void TForm1::FormCreate() {
 // ---- THauptfenster ----
 
 void TForm1::Invalidate() {
+  key_held_ = false;  // the running turn ends; it must not wait for a key
   if (redraw_queued_) return;
   redraw_queued_ = true;
   QMetaObject::invokeMethod(
@@ -184,7 +188,7 @@ void TForm1::Zeichne_ausstehend() {
 }
 
 bool TForm1::Neuzeichnen_ausstehend() const {
-  return !zeichnungen_.empty() && (redraw_queued_ || redraw_count_ != zeichnungen_.back().nummer);
+  return !zeichnungen_.empty() && (schliesst_ || redraw_queued_ || redraw_count_ != zeichnungen_.back().nummer);
 }
 
 void TForm1::Neu_zeichnen() {
@@ -370,6 +374,7 @@ void TForm1::AppException(const std::exception&) {
 // ---- Window events ----
 
 void TForm1::showEvent(QShowEvent* event) {
+  schliesst_ = false;
   QMainWindow::showEvent(event);
   FormShow();
 }
@@ -446,6 +451,24 @@ void TForm1::keyReleaseEvent(QKeyEvent* event) {
   QMainWindow::keyReleaseEvent(event);
 }
 
+// A held key ends with its release anywhere in the program, with the loss of the keyboard and
+// when the program quits; otherwise a paused turn would wait for good.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type typ = event->type();
+  if (typ == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) key_held_ = false;
+  if (typ == QEvent::ApplicationDeactivate) key_held_ = false;
+  if (typ == QEvent::Quit) {
+    key_held_ = false;
+    schliesst_ = true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) key_held_ = false;
+  QMainWindow::changeEvent(event);
+}
+
 bool TForm1::FormCloseQuery() {
   return platform::services().message_boxes->Confirm(kProgrammtitel,
                                                      QStringLiteral("Möchten Sie das Priogramm tatsächlich beenden ?"));
@@ -454,10 +477,14 @@ bool TForm1::FormCloseQuery() {
 void TForm1::closeEvent(QCloseEvent* event) {
   bool ok = false;
   platform::guarded([&] { ok = FormCloseQuery(); });
-  if (ok)
+  if (ok) {
+    // A turn still running below this event must not keep the closed window's process alive.
+    schliesst_ = true;
+    key_held_ = false;
     event->accept();
-  else
+  } else {
     event->ignore();
+  }
 }
 
 namespace {

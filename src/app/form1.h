@@ -185,6 +185,8 @@ class TForm1 : public QMainWindow, public THauptfenster {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct TMenuEintrag;
@@ -218,6 +220,7 @@ class TForm1 : public QMainWindow, public THauptfenster {
   TFont canvas_font_;
   QColor fensterfarbe_{0xC0, 0xC0, 0xC0};
   bool key_held_ = false;
+  bool schliesst_ = false;  // closing or quitting: a running turn ends at once
   bool dragging_ = false;
   bool redraw_queued_ = false;
   struct TLaufende_Zeichnung {

@@ -10,13 +10,19 @@
 #include <QSvgGenerator>
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "app/form1.h"
 #include "help/help_sections.h"
 #include "platform/safe_call.h"
 #include "platform/services.h"
 #include "toolkit/farben.h"
+
+namespace {
+constexpr int kMaxKante = 16384;  // 1 GiB of pixels at most
+}  // namespace
 
 TKommandozeile Lies_Kommandozeile(const QStringList& args) {
   TKommandozeile k;
@@ -34,7 +40,7 @@ TKommandozeile Lies_Kommandozeile(const QStringList& args) {
         k.thema = *v;
     } else if (a == "--export") {
       const auto v = next();
-      if (!v)
+      if (!v || v->isEmpty())
         k.fehler = "--export braucht einen Dateinamen";
       else
         k.export_datei = *v;
@@ -42,8 +48,9 @@ TKommandozeile Lies_Kommandozeile(const QStringList& args) {
       const auto v = next();
       static const QRegularExpression re("^(\\d{1,5})[xX](\\d{1,5})$");
       const auto m = v ? re.match(*v) : QRegularExpressionMatch();
-      if (!v || !m.hasMatch() || m.captured(1).toInt() < 100 || m.captured(2).toInt() < 100)
-        k.fehler = "--size erwartet BREITExHÖHE, mindestens 100x100";
+      const auto passt = [&m](int i) { return m.captured(i).toInt() >= 100 && m.captured(i).toInt() <= kMaxKante; };
+      if (!v || !m.hasMatch() || !passt(1) || !passt(2))
+        k.fehler = QString("--size erwartet BREITExHÖHE, mindestens 100x100, höchstens %1x%1").arg(kMaxKante);
       else
         k.groesse = QSize(m.captured(1).toInt(), m.captured(2).toInt());
     } else if (a == "--schwarzweiss") {
@@ -127,11 +134,21 @@ void Fehlerzeile(const QString& text) { std::fprintf(stderr, "velumat: %s\n", te
 
 namespace {
 
+// Why a file could not be written: a full disk in plain words, else the system's text (the
+// file itself often knows no more than "unknown error" after a failed write).
+QString Grund(const QFileDevice& datei, int fehlernummer = 0) {
+  if (fehlernummer == ENOSPC || datei.error() == QFileDevice::ResourceError)
+    return QStringLiteral("kein freier Speicherplatz");
+  if (fehlernummer != 0 && datei.error() != QFileDevice::NoError)
+    return QString::fromLocal8Bit(std::strerror(fehlernummer));
+  return datei.errorString();
+}
+
 // The drawing as vector graphics of the image's size, 96 pixels to the inch.
 QString Schreibe_Vektorgrafik(TForm1& form, const QString& path, const QString& suffix) {
   const QSize groesse = form.Bildgroesse();
   QSaveFile datei(path);
-  if (!datei.open(QIODevice::WriteOnly)) return datei.errorString();
+  if (!datei.open(QIODevice::WriteOnly)) return Grund(datei);
   if (suffix == "svg") {
     QSvgGenerator svg;
     svg.setOutputDevice(&datei);
@@ -148,8 +165,40 @@ QString Schreibe_Vektorgrafik(TForm1& form, const QString& path, const QString& 
         QPageLayout(QPageSize(QSizeF(groesse) / 96.0, QPageSize::Inch), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     form.Zeichne_auf(pdf);
   }
-  if (!datei.commit()) return datei.errorString();
+  errno = 0;
+  if (!datei.commit()) return Grund(datei, errno);
   return QString();
+}
+
+// PNG and BMP through QSaveFile as well: a failed export leaves an existing file untouched and
+// no partial file behind.
+QString Schreibe_Rasterbild(const QImage& image, const QString& path, const QString& suffix) {
+  QSaveFile datei(path);
+  if (!datei.open(QIODevice::WriteOnly)) return Grund(datei);
+  QImageWriter writer(&datei, suffix.toLatin1());
+  errno = 0;
+  if (!writer.write(image)) {
+    const int fehlernummer = errno;
+    const QString grund = datei.error() != QFileDevice::NoError ? Grund(datei, fehlernummer) : writer.errorString();
+    datei.cancelWriting();
+    return grund;
+  }
+  errno = 0;
+  if (!datei.commit()) return Grund(datei, errno);
+  return QString();
+}
+
+// Every pixel of the image has the colour of the first one.
+bool Einfarbig(const QImage& image) {
+  const QImage bild = image.convertToFormat(QImage::Format_RGB32);
+  const QRgb erste = bild.pixel(0, 0);
+  for (int y = 0; y < bild.height(); ++y) {
+    const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+    for (int x = 0; x < bild.width(); ++x) {
+      if (zeile[x] != erste) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -165,21 +214,25 @@ int Exportiere(TForm1& form, const TKommandozeile& k, const QString& suffix, con
   form.Setze_Client_Groesse(k.groesse.width(), k.groesse.height());
   if (!form.Fuehre_Thema_aus(k.thema) || !fehler.isEmpty()) return 2;
   if (k.schwarzweiss) Schwarzweiss_Farben();
-  if (suffix == "svg" || suffix == "pdf") {
-    const QString grund = Schreibe_Vektorgrafik(form, k.export_datei, suffix);
-    if (!grund.isEmpty()) {
-      Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, grund));
-      return 2;
-    }
-    return 0;
-  }
   const QImage image = form.Zeichne_Bild();
   if (!fehler.isEmpty()) return 2;
-  QImageWriter writer(k.export_datei, suffix.toLatin1());
-  if (!writer.write(image)) {
-    Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, writer.errorString()));
+  if (image.isNull()) {
+    Fehlerzeile(QString("Kann %1 nicht schreiben: zu wenig Speicher für ein Bild von %2x%3 Pixeln")
+                    .arg(k.export_datei)
+                    .arg(k.groesse.width())
+                    .arg(k.groesse.height()));
     return 2;
   }
+  const QString grund = suffix == "svg" || suffix == "pdf" ? Schreibe_Vektorgrafik(form, k.export_datei, suffix)
+                                                           : Schreibe_Rasterbild(image, k.export_datei, suffix);
+  if (!grund.isEmpty()) {
+    Fehlerzeile(QString("Kann %1 nicht schreiben: %2").arg(k.export_datei, grund));
+    return 2;
+  }
+  // Calculators before a computation, the help and the like draw nothing in the main window.
+  if (Einfarbig(image))
+    Fehlerzeile(
+        QString("„%1“ hat ohne Eingaben keine eigene Zeichnung; exportiert ist der leere Hintergrund.").arg(k.thema));
   return 0;
 }
 

@@ -28,7 +28,8 @@ long double Lies_Zahl_streng(const QString& text) {
   const bool plus = s.size() > 1 && s[0] == '+' && s[1] != '-';  // "+2" is a number, "+-2" is not
   const char* anfang = s.data() + (plus ? 1 : 0);
   const auto [p, ec] = std::from_chars(anfang, ende, x);
-  if (s.empty() || ec != std::errc() || p != ende)
+  // "inf" and "nan" are read by from_chars but are no values.
+  if (s.empty() || ec != std::errc() || p != ende || !std::isfinite(x))
     throw FloatError("'" + text.toStdString() + "' ist kein gültiger Gleitkommawert");
   return x;
 }

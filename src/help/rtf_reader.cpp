@@ -393,7 +393,8 @@ class RtfLeser {
     } else if (w == "f") {
       z.schrift = n;
     } else if (w == "fs") {
-      z.halbpunkte = n > 0 ? std::min(n, 1000) : 24;
+      // Below 1 pt Qt warns on every text run and shows nothing readable anyway.
+      z.halbpunkte = n > 0 ? std::clamp(n, 2, 1000) : 24;
     } else if (w == "cf") {
       z.farbe = n;
     } else if (w == "cb" || w == "highlight") {

@@ -1,5 +1,6 @@
 #include "platform/ini_file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QFile>
@@ -33,7 +34,21 @@ std::optional<int> whole_number(const QString& text) {
 IniFile::IniFile(QString path) : path_(std::move(path)) {
   QFile file(path_);
   if (!file.open(QIODevice::ReadOnly)) return;
-  QByteArray bytes = file.readAll();
+  // A settings file is a few hundred bytes; a huge one would cost seconds at every start.
+  if (file.size() > kMaxSize) {
+    too_large_ = true;
+    return;
+  }
+  Lies(file.read(file.size()));
+}
+
+IniFile IniFile::FromBytes(const QByteArray& bytes) {
+  IniFile ini{QString()};
+  ini.Lies(bytes);
+  return ini;
+}
+
+void IniFile::Lies(QByteArray bytes) {
   if (bytes.startsWith("\xEF\xBB\xBF")) {
     bom_ = true;
     bytes.remove(0, 3);
@@ -145,22 +160,8 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 }
 
 bool IniFile::UpdateFile() {
-  QString text;
-  const QString end = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
-  for (const Line& l : lines_) text += l.text + end;
-  QByteArray bytes;
-  bool latin1 = latin1_;
-  if (latin1) {
-    for (QChar c : text) {
-      if (c.unicode() > 0xFF) latin1 = false;
-    }
-  }
-  if (latin1) {
-    bytes = text.toLatin1();
-  } else {
-    if (bom_) bytes = "\xEF\xBB\xBF";
-    bytes += text.toUtf8();
-  }
+  if (too_large_) return false;  // writing what was not read would lose the file's content
+  const QByteArray bytes = Bytes();
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) {
@@ -168,6 +169,36 @@ bool IniFile::UpdateFile() {
     return false;
   }
   return file.commit();
+}
+
+QByteArray IniFile::Bytes() const {
+  QString text;
+  const QString end = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
+  for (const Line& l : lines_) text += l.text + end;
+  // The byte-order mark stays as found, whatever the encoding: a Latin-1 file may start with
+  // one too, and dropping it would turn the next mark-like bytes into a first line.
+  QByteArray bytes = bom_ ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+  bool latin1 = latin1_;
+  if (latin1) {
+    for (QChar c : text) {
+      if (c.unicode() > 0xFF) latin1 = false;
+    }
+  }
+  // Latin-1 bytes that happen to form valid UTF-8 would be read as UTF-8 next time ("Ã¼"
+  // becomes "ü"): such a file is written in UTF-8, so every value reads back as it was.
+  if (latin1) {
+    const QByteArray roh = text.toLatin1();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString als_utf8 = utf8.decode(roh);  // decodes only when converted
+    const bool nur_ascii = std::all_of(roh.begin(), roh.end(), [](char c) { return static_cast<uchar>(c) < 0x80; });
+    if (nur_ascii || utf8.hasError()) {
+      bytes += roh;
+    } else {
+      latin1 = false;
+    }
+  }
+  if (!latin1) bytes += text.toUtf8();
+  return bytes;
 }
 
 }  // namespace platform

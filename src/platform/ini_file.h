@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -12,8 +13,13 @@ namespace platform {
 // when the bytes are not valid UTF-8; writes back in the encoding and line ends it found.
 class IniFile {
  public:
-  // Reads the file when it exists; a missing or unreadable file reads as empty.
+  // Reads the file when it exists; a missing or unreadable file reads as empty, and so does
+  // one larger than kMaxSize, which then is never written over.
   explicit IniFile(QString path);
+  static constexpr qint64 kMaxSize = 1024 * 1024;
+  // The same from the file's bytes, without a file.
+  static IniFile FromBytes(const QByteArray& bytes);
+  bool TooLarge() const { return too_large_; }
 
   const QString& FileName() const { return path_; }
   bool Exists() const;
@@ -28,6 +34,8 @@ class IniFile {
 
   // Writes the file; false when it cannot be written.
   bool UpdateFile();
+  // What UpdateFile writes.
+  QByteArray Bytes() const;
 
  private:
   struct Line {
@@ -39,6 +47,7 @@ class IniFile {
     QString value;  // entries only, trimmed
   };
 
+  void Lies(QByteArray bytes);
   void Parse(const QString& text);
   std::optional<size_t> Find(const QString& section, const QString& key) const;
 
@@ -47,6 +56,7 @@ class IniFile {
   bool latin1_ = false;
   bool bom_ = false;
   bool crlf_ = false;
+  bool too_large_ = false;
 };
 
 }  // namespace platform

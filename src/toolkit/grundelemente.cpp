@@ -22,6 +22,8 @@ void Warte(int n) {
 bool Animationsschritt(Canvas& canvas, bool immer_Ereignisse) {
   // Off-screen drawings (copy, print, export) are finished at once and handle no events.
   if (!canvas.IsWindowCanvas()) return true;
+  // A turn that must end (redraw pending, window closing) ends without waiting.
+  if (Hauptfenster() != nullptr && Hauptfenster()->Neuzeichnen_ausstehend()) return false;
   Warte(Einstellungen.Verzoegerung);
   canvas.present();
   if (!Einstellungen.Anhalten && !immer_Ereignisse) return true;

@@ -83,6 +83,29 @@ bool endet_mit(const std::string& text, std::string_view ende) {
 
 bool ziffer(char c) { return c >= '0' && c <= '9'; }
 
+// Whether the unsigned number text "digits [. digits] [E [sign] digits]" is below 1 in value:
+// the decimal exponent of its first significant digit is negative.
+bool winzig(std::string_view zahl) {
+  const std::size_t e = std::min(zahl.find_first_of("Ee"), zahl.size());
+  const std::string_view mantisse = zahl.substr(0, e);
+  const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
+  const std::size_t erste = mantisse.find_first_not_of("0.");
+  if (erste == std::string_view::npos) return true;
+  // Decimal exponent of the first significant digit, saturated far beyond any real's range.
+  constexpr long long kGrenze = 1'000'000'000;
+  long long exponent =
+      erste < punkt ? static_cast<long long>(punkt - erste) - 1 : -static_cast<long long>(erste - punkt);
+  if (e < zahl.size()) {
+    std::size_t j = e + 1;
+    const bool minus = j < zahl.size() && zahl[j] == '-';
+    if (j < zahl.size() && (zahl[j] == '+' || zahl[j] == '-')) ++j;
+    long long wert = 0;
+    for (; j < zahl.size(); ++j) wert = std::min(kGrenze, wert * 10 + (zahl[j] - '0'));
+    exponent += minus ? -wert : wert;
+  }
+  return exponent < 0;
+}
+
 // A real in the form [sign] digits [. digits] [E [sign] digits] with at least one mantissa digit
 // (".5" and "5." count). Anything else, also a number followed by other characters, is none.
 std::optional<long double> lies_zahl(std::string_view text) {
@@ -97,10 +120,9 @@ std::optional<long double> lies_zahl(std::string_view text) {
     while (i < text.size() && ziffer(text[i])) ++i, ++stellen;
   }
   if (stellen == 0) return std::nullopt;
-  bool kleiner_exponent = false;
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
     ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) kleiner_exponent = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     const std::size_t exp_start = i;
     while (i < text.size() && ziffer(text[i])) ++i;
     if (i == exp_start) return std::nullopt;
@@ -111,7 +133,9 @@ std::optional<long double> lies_zahl(std::string_view text) {
   long double wert = 0;
   const auto r = std::from_chars(rumpf.data(), rumpf.data() + rumpf.size(), wert, std::chars_format::general);
   if (r.ec == std::errc::result_out_of_range) {
-    if (!kleiner_exponent) throw FloatError("Gleitkommaüberlauf");
+    // Out of range by the value, not by the exponent's sign: "0.000…01" with thousands of
+    // zeros is tiny, "1000…0E-5" with thousands of digits is huge.
+    if (!winzig(rumpf)) throw FloatError("Gleitkommaüberlauf");
     wert = 0;
   }
   return negativ ? -wert : wert;
@@ -205,7 +229,9 @@ long double Lies_Wert(const QString& text) {
   const auto nenner = lies_zahl(trim(ganz.substr(strich + 1)));
   if (!zaehler || !nenner) return 0;
   if (*nenner == 0) throw FloatError("Division durch Null");
-  return *zaehler / *nenner;
+  const long double quotient = *zaehler / *nenner;
+  if (!std::isfinite(quotient)) throw FloatError("Gleitkommaüberlauf");
+  return quotient;
 }
 
 QString Formatiere_Allgemein(long double x) {

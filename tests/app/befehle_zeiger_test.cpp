@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "app/form1.h"
@@ -81,6 +83,30 @@ TEST_F(FensterUmlauf, WindowTurnPausesWhileAKeyIsHeld) {
   EXPECT_EQ(held, 3);
   // once per step; the key went down in the 50th step, which then looked twice more until it came up
   EXPECT_EQ(services_.events.count, 361 + 2);
+}
+
+// A key held in a turn and let go while a message box has the keyboard (menu "Datei",
+// "Beenden") must not freeze the turn; closing the window ends the turn at once.
+TEST_F(FensterUmlauf, KeyLetGoElsewhereAndClosingEndTheTurn) {
+  Einstellungen.Verzoegerung = 100;
+  QDialog box(&form);  // has the keyboard when the key comes up
+  const auto taste = [](QObject* ziel, QEvent::Type typ) {
+    QKeyEvent e(typ, Qt::Key_Space, Qt::NoModifier);
+    QCoreApplication::sendEvent(ziel, &e);
+  };
+  services_.events.on_process = [&] {
+    const int n = services_.events.count;
+    if (n == 10) taste(&form, QEvent::KeyPress);
+    if (n == 20) taste(&box, QEvent::KeyRelease);
+    if (n == 30) {
+      taste(&form, QEvent::KeyPress);
+      form.close();
+    }
+    if (n == 300) form.FormKeyUp();  // only a frozen turn gets here
+  };
+  form.Zeichne_ausstehend();
+  EXPECT_EQ(services_.events.count, 30);
+  EXPECT_FALSE(form.KeyHeld());
 }
 
 // A redraw asked for during a turn (a dialog bar, a resize) ends the turn; the new drawing

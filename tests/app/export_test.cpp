@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -22,8 +23,8 @@ struct Lauf {
 };
 
 // Runs a copy of the program from the folder, so that no settings file of the build
-// folder changes the picture.
-Lauf velumat(const QStringList& args, const QString& folder) {
+// folder changes the picture; `grenzen` are shell commands run before it (ulimit).
+Lauf velumat(const QStringList& args, const QString& folder, const QString& grenzen = {}) {
   const QString program = folder + "/velumat";
   if (!QFile::exists(program)) QFile::copy(VELUMAT_BIN, program);
   QProcess p;
@@ -32,7 +33,10 @@ Lauf velumat(const QStringList& args, const QString& folder) {
   env.remove("QT_QPA_PLATFORM");
   env.remove("DISPLAY");
   p.setProcessEnvironment(env);
-  p.start(program, args);
+  if (grenzen.isEmpty())
+    p.start(program, args);
+  else
+    p.start("sh", QStringList{"-c", grenzen + "; exec \"$0\" \"$@\"", program} + args);
   p.waitForFinished(60000);
   return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError()),
           QString::fromLocal8Bit(p.readAllStandardOutput())};
@@ -93,6 +97,54 @@ TEST(Export, UnknownTopicAndUnwritableFileExitWithTwo) {
     EXPECT_TRUE(r.err.contains("Unbekanntes Thema")) << befehl;
   }
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("ZEICHNUNG.BMP")));
+}
+
+// The file size limit stops the writing half way: the old file stays as it was, no part of
+// the new one is left behind, and the line names the system's reason.
+TEST(Export, FailedWriteKeepsTheExistingFile) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("alt.bmp");
+  QFile alt(file);
+  ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+  alt.write("alt");
+  alt.close();
+  const Lauf r =
+      velumat({"--export", file, "--topic", "Zeigerdiagramm/nur Spule"}, dir.path(), "trap '' XFSZ; ulimit -f 64");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains("Kann ") && !r.err.contains("Unbekannter Fehler")) << r.err.toStdString();
+  ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+  EXPECT_EQ(alt.readAll(), "alt");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"alt.bmp", "velumat"}));
+}
+
+// Topics that draw nothing in the main window at start say so; drawing topics say nothing.
+TEST(Export, PlainBackgroundIsNamed) {
+  QTemporaryDir dir;
+  for (const char* thema : {"Rechenhilfe", "Berechnungen/Widerstand", "Zeigerdiagramm/nur Spule"}) {
+    const Lauf r = velumat({"--export", dir.filePath("x.png"), "--topic", thema}, dir.path());
+    EXPECT_EQ(r.status, 0) << thema;
+    EXPECT_EQ(r.err.contains("leere Hintergrund"), QString(thema).startsWith("Zeiger") ? 0 : 1)
+        << thema << r.err.toStdString();
+  }
+}
+
+TEST(Export, SizeLimitsAndEmptyFileName) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("x.png");
+  const QStringList thema{"--topic", "Zeigerdiagramm/nur Spule"};
+  Lauf r = velumat(QStringList{"--export", file, "--size", "16385x200"} + thema, dir.path());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains("16384x16384")) << r.err.toStdString();
+  r = velumat(QStringList{"--export", ""} + thema, dir.path());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains("--export braucht einen Dateinamen")) << r.err.toStdString();
+#ifndef __SANITIZE_ADDRESS__  // the sanitizer reserves more address space than the limit
+  // The largest size is accepted; without the memory for it the line says so.
+  r = velumat(QStringList{"--export", file, "--size", "16384x16384"} + thema, dir.path(), "ulimit -v 1000000");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains("zu wenig Speicher")) << r.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(file));
+#endif
 }
 
 TEST(Export, TopicsListsTheMenuPaths) {

@@ -11,6 +11,7 @@
 #include "calculators/reihen_dialoge.h"
 #include "common/tolerance.h"
 #include "platform/canvas.h"
+#include "platform/float_error.h"
 #include "platform/recorder.h"
 #include "rechner_fixture.h"
 #include "toolkit/number_text.h"
@@ -91,6 +92,17 @@ TEST_F(RechnerTest, ResistorReadsTheCurrentStrictlyWhenTheVoltageIsMissing) {
   Klicke(d.OKBtn);
   EXPECT_EQ(d.Edit1->text(), "10");
   EXPECT_EQ(fehler.size(), 1u);
+}
+
+TEST(LiesZahlStreng, InfinityAndNanAreNoValues) {
+  for (const char* text : {"inf", "-Infinity", "nan", "1e400"}) {
+    try {
+      Lies_Zahl_streng(text);
+      ADD_FAILURE() << text;
+    } catch (const FloatError& e) {
+      EXPECT_NE(std::string(e.what()).find("ist kein gültiger Gleitkommawert"), std::string::npos) << e.what();
+    }
+  }
 }
 
 // ---- Capacitor and coil ----

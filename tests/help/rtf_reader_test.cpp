@@ -99,6 +99,14 @@ TEST(RtfReader, FontsSizesColoursAndAlignment) {
   EXPECT_EQ(doc.begin().next().blockFormat().alignment(), Qt::AlignLeft);
 }
 
+// Sizes below 1 pt are raised to it: Qt would warn "Point size <= 0" for every run.
+TEST(RtfReader, FontSizeBelowOnePointIsClamped) {
+  QTextDocument doc;
+  ASSERT_TRUE(Lies_RTF(R"({\rtf1\fs1 a\fs0 b})", doc).ok);
+  EXPECT_DOUBLE_EQ(FormatBei(doc, 0).fontPointSize(), 1.0);
+  EXPECT_DOUBLE_EQ(FormatBei(doc, 1).fontPointSize(), 12.0);
+}
+
 TEST(RtfReader, MalformedInputGivesAnErrorAndKeepsWhatWasRead) {
   bool ok = true;
   EXPECT_EQ(Text("Hallo", &ok), "");

@@ -92,6 +92,42 @@ TEST_F(IniFileTest, Utf8WithBomIsRead) {
   EXPECT_EQ(ini.ReadString("Einstellungen", "Farbe", ""), QString::fromUtf8("grün"));
 }
 
+// A Latin-1 file starting with two marks: the writer keeps the first one, so what the first
+// line reads as stays the same and a saved value is read back.
+TEST_F(IniFileTest, MarkOfALatin1FileIsKept) {
+  const QByteArray zwei_marken = "\xEF\xBB\xBF\xEF\xBB\xBF[Einstellungen]\nFenster=0\n; gr\xFCn\n";
+  Write(zwei_marken);
+  {
+    IniFile ini(path);
+    ini.WriteInteger("Einstellungen", "Fenster", 1);
+    ASSERT_TRUE(ini.UpdateFile());
+  }
+  EXPECT_EQ(IniFile(path).ReadInteger("Einstellungen", "Fenster", -1), 1);
+  EXPECT_TRUE(Read().startsWith(zwei_marken));
+}
+
+// Latin-1 that would read as UTF-8 once the only other byte is written over: every value
+// must still read back as before.
+TEST_F(IniFileTest, Latin1ThatWouldReadAsUtf8KeepsItsValues) {
+  Write("[Einstellungen]\nName=\xC3\xBC\nFenster=\xFC\n");
+  IniFile ini(path);
+  const QString name = ini.ReadString("Einstellungen", "Name", "");
+  ini.WriteInteger("Einstellungen", "Fenster", 1);
+  ASSERT_TRUE(ini.UpdateFile());
+  EXPECT_EQ(IniFile(path).ReadString("Einstellungen", "Name", ""), name);
+}
+
+// A file beyond 1 MiB is neither read nor written over.
+TEST_F(IniFileTest, HugeFileIsNotRead) {
+  const QByteArray gross = "[Einstellungen]\nFenster=1\n" + QByteArray(1024 * 1024, ';');
+  Write(gross);
+  IniFile ini(path);
+  EXPECT_EQ(ini.ReadInteger("Einstellungen", "Fenster", 0), 0);
+  ini.WriteInteger("Einstellungen", "Fenster", 2);
+  EXPECT_FALSE(ini.UpdateFile());
+  EXPECT_EQ(Read(), gross);
+}
+
 TEST_F(IniFileTest, UnwritablePathReportsFalse) {
   IniFile in_missing_dir(dir.filePath("fehlt/velumat.ini"));
   in_missing_dir.WriteInteger("Einstellungen", "Fenster", 1);

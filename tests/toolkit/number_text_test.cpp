@@ -165,6 +165,18 @@ TEST(LiesWert, Fractions) {
   EXPECT_THROW(Lies_Wert("0/0,0"), FloatError);
 }
 
+// Values beyond the 80-bit range throw, also through a fraction; a long mantissa counts by its
+// value, not by the sign of its exponent.
+TEST(LiesWert, RangeByValue) {
+  const std::string nullen(5000, '0');
+  EXPECT_THROW(Lies_Wert("1e4932/1e-10"), FloatError);
+  EXPECT_THROW(Lies_Wert("-1e4000/1e-4000"), FloatError);
+  EXPECT_EQ(Lies_Wert(QString::fromStdString("0." + nullen + "1")), 0.0L);
+  EXPECT_EQ(Lies_Wert(QString::fromStdString("-0," + nullen + "1E+10")), 0.0L);
+  EXPECT_THROW(Lies_Wert(QString::fromStdString("1" + nullen + "E-5")), FloatError);
+  EXPECT_EQ(Lies_Wert(QString::fromStdString("1" + nullen + "E-4999")), 10.0L);
+}
+
 TEST(LiesWert, TextsThatAreNoNumberReadAsZero) {
   EXPECT_EQ(Lies_Wert(""), 0.0L);
   EXPECT_EQ(Lies_Wert("     "), 0.0L);
