@@ -61,7 +61,7 @@ TEST_F(ModulationDlgTest, AKDragMovesOnlyTheLabelReleaseAndStepsWriteAndRedraw) 
   TAModulationDLG dlg;
   dlg.show();
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Amplitudenmodulation: Werte ändern"));
-  window.invalidations = 0;
+  window.invalidiert = 0;
   platform::ScrollBar* bar = dlg.ScrollBar4;
   const QPoint start = Scrollbar_Teil(*bar, QStyle::SC_ScrollBarSlider).center();
   Maus(bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
@@ -70,10 +70,10 @@ TEST_F(ModulationDlgTest, AKDragMovesOnlyTheLabelReleaseAndStepsWriteAndRedraw) 
   ASSERT_GT(gezogen, 5);
   EXPECT_EQ(dlg.Label4->text(), Formatiere_Festkomma(real48(gezogen * 0.2L)));
   EXPECT_EQ(static_cast<long double>(Schaltung.k), 1.0L);
-  EXPECT_EQ(window.invalidations, 0);
+  EXPECT_EQ(window.invalidiert, 0);
   Maus(bar, QEvent::MouseButtonRelease, start + QPoint(60, 0), Qt::NoButton);
   EXPECT_EQ(static_cast<long double>(Schaltung.k), static_cast<long double>(real48(gezogen * 0.2L)));
-  EXPECT_EQ(window.invalidations, 1);
+  EXPECT_EQ(window.invalidiert, 1);
 
   // A line step writes square periods and steps alike; a page click changes nothing.
   dlg.ScrollBar6->setFocus();
@@ -81,11 +81,11 @@ TEST_F(ModulationDlgTest, AKDragMovesOnlyTheLabelReleaseAndStepsWriteAndRedraw) 
   EXPECT_EQ(Schaltung.Nq, 3);
   EXPECT_EQ(Schaltung.Ns, 3);
   EXPECT_EQ(dlg.Label5->text(), "3");
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
   QTest::mouseClick(dlg.ScrollBar6, Qt::LeftButton, Qt::NoModifier,
                     Scrollbar_Teil(*dlg.ScrollBar6, QStyle::SC_ScrollBarAddPage).center());
   EXPECT_EQ(Schaltung.Nq, 3);
-  EXPECT_EQ(window.invalidations, 2);
+  EXPECT_EQ(window.invalidiert, 2);
 
   QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, QPoint(300, 53));  // below the last bar
   EXPECT_EQ(dlg.result(), QDialog::Accepted);
