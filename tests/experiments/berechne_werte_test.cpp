@@ -128,7 +128,9 @@ TEST(Balken, FilledInTheColourRoleWithTheNameAboveInTheSameColour) {
   w.Uc = 5;
   w.Max = 10;
   const Balkenbild bild = Zeichne(w, {Balken_Reihe(w, TBauteile::RC)[1]}, 185);
-  const auto* rechteck = &bild.rec.ops("Rectangle")[0];
+  const auto rechtecke = bild.rec.ops("Rectangle");
+  ASSERT_FALSE(rechtecke.empty());
+  const auto* rechteck = &rechtecke[0];
   EXPECT_EQ(rechteck->args, (QList<int>{70, 185, 85, 93}));
   EXPECT_EQ(rechteck->brushColor, QColor(1, 2, 3));
   EXPECT_EQ(rechteck->penColor, QColor(Qt::black));
